@@ -1,0 +1,1 @@
+// The layer in place of the Windows controls.

@@ -1,0 +1,304 @@
+#include "shared/SettingsFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+namespace {
+
+const char* const kModelTexts[] = {"JV-ZR", "JV-ZR4", "VELTA-7W", "VELTAK7W", "ZRH"};
+
+// Split at every "."; an empty text has no parts.
+std::vector<std::string> splitDots(const std::string& value) {
+    std::vector<std::string> parts;
+    if (value.empty()) return parts;
+    std::size_t start = 0;
+    for (std::size_t dot; (dot = value.find('.', start)) != std::string::npos; start = dot + 1)
+        parts.push_back(value.substr(start, dot - start));
+    parts.push_back(value.substr(start));
+    return parts;
+}
+
+bool startsWithN(const std::string& value) { return !value.empty() && (value[0] == 'N' || value[0] == 'n'); }
+
+// Loop access "<loop>.<station>" or NOOP.
+void readLoop(const std::string& value, int& lpStat, std::string& loopNo, std::string& linkStNo,
+              std::string& lpAddr) {
+    if (startsWithN(value)) {
+        lpStat = 0;
+        loopNo = "0";
+        linkStNo = "0";
+        lpAddr = "FFFF";
+        return;
+    }
+    lpStat = 1;
+    loopNo = utf8Mid(value, 0, 1);
+    linkStNo = utf8Mid(value, 2, 2);
+    // Two characters never exceed 99.
+    std::string st = hexText(static_cast<uint64_t>(decimalValue(linkStNo).value_or(0)));
+    lpAddr = "0" + loopNo + Hex2_Zero(st);
+}
+
+void readStation(const std::string& value, int& flag, std::string& statNo) {
+    if (startsWithN(value)) {
+        flag = 0;
+        statNo.clear();
+    } else {
+        flag = 1;
+        statNo = value;
+    }
+}
+
+std::optional<std::string> hexOfDecimal(const std::string& text, uint8_t width) {
+    const auto v = decimalValue(text);
+    if (!v) return std::nullopt;
+    return ZeroFill_Len(hexText(static_cast<uint64_t>(*v)), width);
+}
+
+// One line; false is a reading failure, and then the line changes nothing.
+bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
+    const std::string key = asciiUpper(utf8Mid(line, 0, 10));
+    if (key.size() != 10) return true;  // shorter, or not plain text: no key
+    const std::string value = line.substr(10);
+    if (key == "S_SETTING=") {
+        s.S_Setting = value.starts_with('0') ? 0 : 1;
+    } else if (key == "MODULE_NO=") {
+        s.ModuleNoIni = (!value.empty() && value[0] >= '1' && value[0] <= '4') ? value[0] - '0' : 0;
+    } else if (key == "R_LP_STAT=") {
+        readLoop(value, s.R_LpStat, s.R_LoopNo, s.R_LinkStNo, s.R_LpAddr);
+    } else if (key == "R_PORT_NO=") {
+        const std::string port = asciiUpper(value.substr(0, 4));
+        if (port.size() == 4 && port.starts_with("COM") && port[3] >= '1' && port[3] <= '8')
+            s.R_PortNo = port[3] - '0';
+    } else if (key == "R_RATE_NO=") {
+        s.R_RateNo = value;
+        // An unusable rate leaves the port unusable; the opening reports it later.
+        comm.setSettings(value + ",e,7,1");
+    } else if (key == "R_PROC_NO=") {
+        s.R_ProcNo = value == "1" ? 1 : 2;
+    } else if (key == "R_STAT_NO=") {
+        readStation(value, s.R_StatFlag, s.R_StatNo);
+    } else if (key == "R_RUSS_NO=") {
+        auto parts = splitDots(value);
+        if (parts.size() > 3) return false;
+        parts.resize(3);
+        s.RusRemoteNo = parts[0];
+        s.RusUnitNo = parts[1];
+        s.RusSlotNo = parts[2];
+    } else if (key == "L_LP_STAT=") {
+        readLoop(value, s.L_LpStat, s.L_LoopNo, s.L_LinkStNo, s.L_LpAddr);
+    } else if (key == "L_PORT_NO=") {
+        s.L_PortNo = value;
+    } else if (key == "L_IPAD_NO=") {
+        auto parts = splitDots(value);
+        if (parts.size() > 4) return false;
+        parts.resize(4);
+        std::string hex[4];
+        for (int i = 0; i < 4; ++i) {
+            auto h = hexOfDecimal(parts[i], 2);
+            if (!h) return false;
+            hex[i] = *h;
+        }
+        auto portHex = hexOfDecimal(s.L_PortNo, 4);
+        if (!portHex) return false;
+        s.L_IpAddr = value;
+        s.L_IpDec1 = parts[0];
+        s.L_IpDec2 = parts[1];
+        s.L_IpDec3 = parts[2];
+        s.L_IpDec4 = parts[3];
+        s.L_IpHexU = hex[0] + hex[1];
+        s.L_IpHexL = hex[2] + hex[3];
+        s.L_PortHex = *portHex;
+    } else if (key == "L_STAT_NO=") {
+        readStation(value, s.L_StatFlag, s.L_StatNo);
+    } else if (key == "L_SERI_NO=") {
+        s.L_SeriNo = value;
+    } else if (key.starts_with("AX_NAME_") && key[8] >= 'A' && key[8] <= 'D' && key[9] == '=') {
+        s.AxisName[static_cast<std::size_t>(key[8] - 'A')] = value;
+    }
+    return true;
+}
+
+// A value never breaks the line structure: control characters become blanks.
+std::string lineSafe(const std::string& value) {
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto b = static_cast<unsigned char>(value[i]);
+        if (b < 0x20 || b == 0x7F) {
+            out += ' ';
+        } else if (b == 0xC2 && i + 1 < value.size() && static_cast<unsigned char>(value[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(value[i + 1]) <= 0x9F) {
+            out += ' ';  // U+0080-U+009F
+            ++i;
+        } else {
+            out += value[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+bool readSettingsText(Settings& s, const std::string& fileBytes, SerialPort& comm) {
+    for (const std::string& line : splitLines(decodeFileText(fileBytes))) {
+        if (!readLine(s, line, comm)) {
+            Setting_DefaultSub(s, comm);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Setting_ReadSub(Settings& s, const std::string& path, SerialPort& comm) {
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (in.is_open()) bytes << in.rdbuf();
+    if (!in.is_open() || in.bad()) {
+        Setting_DefaultSub(s, comm);
+        return false;
+    }
+    in.close();
+    return readSettingsText(s, bytes.str(), comm);
+}
+
+void Setting_DefaultSub(Settings& s, SerialPort& comm) {
+    s.R_LpStat = 0;
+    s.R_LoopNo = "0";
+    s.R_LinkStNo = "0";
+    s.R_LpAddr = "FFFF";
+    s.R_StatFlag = 0;
+    s.R_StatNo.clear();
+    s.R_ProcNo = 1;
+    s.R_RateNo = "19200";
+    s.RusRemoteNo = s.RusUnitNo = s.RusSlotNo = "0";
+
+    s.L_LpStat = 0;
+    s.L_LoopNo = "0";
+    s.L_LinkStNo = "0";
+    s.L_LpAddr = "FFFF";
+    s.L_SeriNo = "00";
+    s.L_StatFlag = 0;
+    s.L_StatNo.clear();
+
+    // The probe must not depend on a rate a broken file left behind.
+    if (comm.isOpen()) comm.close();
+    comm.setSettings(s.R_RateNo + ",e,7,1");
+    s.ComPortNg.fill(0);
+    s.R_PortNo = 0;
+    for (int port = 1; port <= 8; ++port) {
+        comm.setCommPort(port);
+        comm.open();
+        if (!comm.isOpen()) s.ComPortNg[static_cast<std::size_t>(port - 1)] = 1;
+        comm.close();
+    }
+    bool allNg = true;
+    for (int ng : s.ComPortNg) allNg = allNg && ng == 1;
+    if (allNg) s.ComPortNg[0] = 0;
+    for (int port = 1; port <= 8; ++port) {
+        if (s.ComPortNg[static_cast<std::size_t>(port - 1)] == 0) {
+            s.R_PortNo = port;
+            break;
+        }
+    }
+
+    const auto octets = splitDots(kExampleIpAddress);
+    s.L_IpDec1 = octets[0];
+    s.L_IpDec2 = octets[1];
+    s.L_IpDec3 = octets[2];
+    s.L_IpDec4 = octets[3];
+    s.L_IpAddr = kExampleIpAddress;
+    auto octetHex = [](const std::string& d) {
+        return ZeroFill_Len(hexText(static_cast<uint64_t>(decimalValue(d).value_or(0))), 2);
+    };
+    s.L_IpHexU = octetHex(octets[0]) + octetHex(octets[1]);
+    s.L_IpHexL = octetHex(octets[2]) + octetHex(octets[3]);
+    s.L_PortNo = "3004";
+    s.L_PortHex = "0BBC";
+
+    s.LinkKind = 0;
+}
+
+std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std::string& cpuComboText) {
+    int module = 0;
+    for (int i = 0; i < 5; ++i)
+        if (equalsNoCase(cpuComboText, kModelTexts[i])) module = i;
+    std::string out;
+    auto line = [&out](const std::string& key, const std::string& value) {
+        out += key + lineSafe(value) + "\r\n";
+    };
+    line(rs232cOptionSelected ? "S_SETTING=0" : "S_SETTING=1", "");
+    line("MODULE_NO=", std::to_string(module));
+    line("****RS_232C****", "");
+    line("R_LP_STAT=", s.R_LpStat != 0 ? s.R_LoopNo + "." + s.R_LinkStNo : "NOOP");
+    line("R_PORT_NO=", s.R_PortNo >= 1 && s.R_PortNo <= 8 ? "COM" + std::to_string(s.R_PortNo) : "");
+    line("R_RATE_NO=", s.R_RateNo);
+    line("R_PROC_NO=", s.R_ProcNo == 1 ? "1" : "2");
+    line("R_STAT_NO=", s.R_StatFlag != 0 ? s.R_StatNo : "NOOP");
+    line("R_RUSS_NO=", s.RusRemoteNo + "." + s.RusUnitNo + "." + s.RusSlotNo);
+    line("****NEX_KOR****", "");
+    line("L_LP_STAT=", s.L_LpStat != 0 ? s.L_LoopNo + "." + s.L_LinkStNo : "NOOP");
+    line("L_PORT_NO=", s.L_PortNo);
+    line("L_IPAD_NO=", s.L_IpAddr);
+    line("L_STAT_NO=", s.L_StatFlag != 0 ? s.L_StatNo : "NOOP");
+    line("L_SERI_NO=", s.L_SeriNo);
+    line("****Axis Name****", "");
+    for (int i = 0; i < 4; ++i)
+        line(std::string("AX_NAME_") + static_cast<char>('A' + i) + "=", s.AxisName[static_cast<std::size_t>(i)]);
+    return out;
+}
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+    namespace fs = std::filesystem;
+    const std::string temp = path + ".tmp";
+    std::error_code ec;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out.is_open()) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (out.fail()) {
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+bool Setting_WriteSub(const Settings& s, const std::string& path, bool rs232cOptionSelected,
+                      const std::string& cpuComboText) {
+    return writeWholeFile(path, settingsText(s, rs232cOptionSelected, cpuComboText));
+}
+
+void ModuleAddress_Set(Settings& s) {
+    // Computed modulo 2^32, the width of a module address: a nonsense unit or slot
+    // from a hand-edited file gives a wrong address, never an overflow.
+    uint32_t slot = 0;
+    if (!s.RusSlotNo.empty() && NumText_Check(s.RusSlotNo, false))
+        for (char c : s.RusSlotNo) slot = slot * 16u + static_cast<uint32_t>(hexDigitValue(c));
+    uint32_t unit = 0;
+    for (std::size_t i = 0; i < s.RusUnitNo.size() && s.RusUnitNo[i] >= '0' && s.RusUnitNo[i] <= '9'; ++i)
+        unit = unit * 10u + static_cast<uint32_t>(s.RusUnitNo[i] - '0');
+    unit *= 1024u;
+    const bool high = slot >= 8;
+    const uint32_t base = (high ? slot - 8 : slot) * 128u + unit;
+    static const uint32_t kLow[5] = {0x426008, 0xC06010, 0xC04010, 0x18006010, 0x18004010};
+    static const uint32_t kHigh[5] = {0x426008, 0xC96010, 0xC94010, 0x18016010, 0x18014010};
+    for (std::size_t k = 0; k < 5; ++k)
+        s.ModuleAddr[k] = static_cast<int32_t>(base + (high ? kHigh[k] : kLow[k]));
+}
+
+} // namespace posmod

@@ -1,0 +1,393 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <unistd.h>
+
+#include "shared/Conversions.h"
+#include "shared/FakeProbePort.h"
+#include "shared/SettingsFile.h"
+
+using namespace posmod;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The settings fields by name, as text, so cases can list what they expect.
+std::string field(const Settings& s, const std::string& name) {
+    const std::map<std::string, std::string> f = {
+        {"S_Setting", std::to_string(s.S_Setting)},
+        {"ModuleNoIni", std::to_string(s.ModuleNoIni)},
+        {"R_LpStat", std::to_string(s.R_LpStat)},
+        {"R_LoopNo", s.R_LoopNo},
+        {"R_LinkStNo", s.R_LinkStNo},
+        {"R_LpAddr", s.R_LpAddr},
+        {"R_StatFlag", std::to_string(s.R_StatFlag)},
+        {"R_StatNo", s.R_StatNo},
+        {"R_ProcNo", std::to_string(s.R_ProcNo)},
+        {"R_PortNo", std::to_string(s.R_PortNo)},
+        {"R_RateNo", s.R_RateNo},
+        {"Rus", s.RusRemoteNo + "|" + s.RusUnitNo + "|" + s.RusSlotNo},
+        {"LinkKind", std::to_string(s.LinkKind)},
+        {"L_IpAddr", s.L_IpAddr},
+        {"L_IpDec", s.L_IpDec1 + "|" + s.L_IpDec2 + "|" + s.L_IpDec3 + "|" + s.L_IpDec4},
+        {"L_IpHex", s.L_IpHexU + "|" + s.L_IpHexL},
+        {"L_PortNo", s.L_PortNo},
+        {"L_PortHex", s.L_PortHex},
+        {"L_LpStat", std::to_string(s.L_LpStat)},
+        {"L_LoopNo", s.L_LoopNo},
+        {"L_LinkStNo", s.L_LinkStNo},
+        {"L_LpAddr", s.L_LpAddr},
+        {"L_SeriNo", s.L_SeriNo},
+        {"L_StatFlag", std::to_string(s.L_StatFlag)},
+        {"L_StatNo", s.L_StatNo},
+        {"Axis", s.AxisName[0] + "|" + s.AxisName[1] + "|" + s.AxisName[2] + "|" + s.AxisName[3]},
+    };
+    auto it = f.find(name);
+    return it == f.end() ? "<no field " + name + ">" : it->second;
+}
+
+using Expect = std::vector<std::pair<std::string, std::string>>;
+
+// What the defaults install (with no port usable, COM1).
+const Expect kDefaults = {
+    {"R_LpStat", "0"}, {"R_LoopNo", "0"}, {"R_LinkStNo", "0"}, {"R_LpAddr", "FFFF"},
+    {"R_StatFlag", "0"}, {"R_StatNo", ""}, {"R_ProcNo", "1"}, {"R_RateNo", "19200"}, {"Rus", "0|0|0"},
+    {"L_LpStat", "0"}, {"L_LoopNo", "0"}, {"L_LinkStNo", "0"}, {"L_LpAddr", "FFFF"}, {"L_SeriNo", "00"},
+    {"L_StatFlag", "0"}, {"L_StatNo", ""}, {"R_PortNo", "1"}, {"L_IpAddr", kExampleIpAddress},
+    {"L_IpDec", "192|168|0|1"}, {"L_IpHex", "C0A8|0001"}, {"L_PortNo", "3004"}, {"L_PortHex", "0BBC"},
+    {"LinkKind", "0"},
+};
+
+void expectFields(const Settings& s, const Expect& want) {
+    for (const auto& [name, value] : want) EXPECT_EQ(field(s, name), value) << name;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string file;
+    bool ok;
+    Expect want;
+};
+
+const ReadCase kReadCases[] = {
+    {"OnlyLinkChoiceNoDefaults", "S_SETTING=1", true,
+     {{"S_Setting", "1"}, {"R_RateNo", ""}, {"R_LpAddr", ""}, {"R_PortNo", "0"}, {"L_PortNo", ""}, {"Rus", "||"}}},
+    {"LinkChoice", "S_SETTING=0\r\n", true, {{"S_Setting", "0"}}},
+    {"LinkChoiceOther", "S_SETTING=x\r\n", true, {{"S_Setting", "1"}}},
+    {"ModelOutOfRange", "MODULE_NO=7", true, {{"ModuleNoIni", "0"}}},
+    {"ModelFirstCharacter", "MODULE_NO=12", true, {{"ModuleNoIni", "1"}}},
+    {"LowerCaseKey", "module_no=4", true, {{"ModuleNoIni", "4"}}},
+    {"BlanksAroundEqualsNoKey", "MODULE_NO = 3\r\nS_SETTING =1", true, {{"ModuleNoIni", "0"}, {"S_Setting", "0"}}},
+    {"LoopTwoDigits", "R_LP_STAT=2.12", true,
+     {{"R_LpStat", "1"}, {"R_LoopNo", "2"}, {"R_LinkStNo", "12"}, {"R_LpAddr", "020C"}}},
+    {"LoopOneDigit", "R_LP_STAT=1.5", true, {{"R_LinkStNo", "5"}, {"R_LpAddr", "0105"}}},
+    {"LoopNoop", "R_LP_STAT=noop", true,
+     {{"R_LpStat", "0"}, {"R_LoopNo", "0"}, {"R_LinkStNo", "0"}, {"R_LpAddr", "FFFF"}}},
+    {"LoopWideCharacter", "R_LP_STAT=\xC3\xA9.12", true, {{"R_LoopNo", "\xC3\xA9"}, {"R_LinkStNo", "12"}}},
+    {"EthernetLoop", "L_LP_STAT=3.10", true, {{"L_LpStat", "1"}, {"L_LpAddr", "030A"}, {"R_LpAddr", ""}}},
+    {"PortNine", "R_PORT_NO=COM3\r\nR_PORT_NO=COM9", true, {{"R_PortNo", "3"}}},
+    {"PortFourCharacters", "R_PORT_NO=COM12", true, {{"R_PortNo", "1"}}},
+    {"PortLowerCase", "r_port_no=com8", true, {{"R_PortNo", "8"}}},
+    {"Rate", "R_RATE_NO=9600", true, {{"R_RateNo", "9600"}}},
+    {"UnusableRateKeptAndReadingGoesOn", "R_RATE_NO=abc\r\nR_PROC_NO=1", true, {{"R_RateNo", "abc"}, {"R_ProcNo", "1"}}},
+    {"ProcedureTwo", "R_PROC_NO=12", true, {{"R_ProcNo", "2"}}},
+    {"Station", "R_STAT_NO=05", true, {{"R_StatFlag", "1"}, {"R_StatNo", "05"}}},
+    {"StationNoop", "R_STAT_NO=05\r\nR_STAT_NO=NOOP", true, {{"R_StatFlag", "0"}, {"R_StatNo", ""}}},
+    {"EthernetStationLowerN", "L_STAT_NO=n", true, {{"L_StatFlag", "0"}}},
+    {"RusTwoParts", "R_RUSS_NO=1.2", true, {{"Rus", "1|2|"}}},
+    {"RusThreeParts", "R_RUSS_NO=1.2.A", true, {{"Rus", "1|2|A"}}},
+    {"RusFourPartsFails", "R_RUSS_NO=1.2.3.4", false, kDefaults},
+    {"Address", "L_PORT_NO=5000\r\nL_IPAD_NO=10.0.300.1", true,
+     {{"L_IpAddr", "10.0.300.1"}, {"L_IpDec", "10|0|300|1"}, {"L_IpHex", "0A00|2C01"}, {"L_PortHex", "1388"}}},
+    {"AddressBeforePort", "L_IPAD_NO=10.1.2.3\r\nL_PORT_NO=5000", true,
+     {{"L_PortHex", "0000"}, {"L_PortNo", "5000"}, {"L_IpHex", "0A01|0203"}}},
+    {"AddressShortAndNonNumeric", "L_IPAD_NO=a.7", true, {{"L_IpDec", "a|7||"}, {"L_IpHex", "0007|0000"}}},
+    {"AddressFiveParts", "L_IPAD_NO=1.2.3.4.5", false, kDefaults},
+    {"OctetTooLarge", "L_IPAD_NO=1.99999999999999999999.3.4", false, kDefaults},
+    {"PortTooLarge", "L_PORT_NO=99999999999999999999\r\nL_IPAD_NO=1.2.3.4", false, kDefaults},
+    {"LargeButConvertible", "L_PORT_NO=4294967296\r\nL_IPAD_NO=4294967297.0.0.0", true,
+     {{"L_PortHex", "0000"}, {"L_IpHex", "0100|0000"}}},
+    {"Serial", "L_SERI_NO=1A", true, {{"L_SeriNo", "1A"}}},
+    {"AxisNames", "AX_NAME_A=X axis\r\nax_name_d=Last\r\nAX_NAME_E=no", true, {{"Axis", "X axis|||Last"}}},
+    {"LaterLineWins", "AX_NAME_B=one\r\nAX_NAME_B=two", true, {{"Axis", "|two||"}}},
+    {"LineEndsAndMark", "\xEF\xBB\xBFS_SETTING=1\rMODULE_NO=3\nAX_NAME_A=a\r\nAX_NAME_B=b", true,
+     {{"S_Setting", "1"}, {"ModuleNoIni", "3"}, {"Axis", "a|b||"}}},
+    {"Latin1Value", "AX_NAME_A=\xE9t\xE9", true, {{"Axis", "\xC3\xA9t\xC3\xA9|||"}}},
+    {"MarkersIgnored", "****RS_232C****\r\n\r\n****Axis Name****\r\nAX_NAME_C=c", true, {{"Axis", "||c|"}}},
+    {"FailingLineKeepsEarlierValues",
+     "S_SETTING=1\r\nMODULE_NO=2\r\nAX_NAME_A=kept\r\nR_RATE_NO=4800\r\nR_RUSS_NO=1.2.3.4\r\nAX_NAME_B=never", false,
+     [] {
+         Expect e = kDefaults;
+         e.insert(e.end(), {{"S_Setting", "1"}, {"ModuleNoIni", "2"}, {"Axis", "kept|||"}});
+         return e;
+     }()},
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(SettingsRead, LineByLine) {
+    const ReadCase& c = GetParam();
+    Settings s;
+    FakeProbePort comm;
+    EXPECT_EQ(readSettingsText(s, c.file, comm), c.ok);
+    expectFields(s, c.want);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SettingsRead, ::testing::ValuesIn(kReadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsRead, RateSetsSerialSettings) {
+    Settings s;
+    FakeProbePort comm;
+    readSettingsText(s, "R_RATE_NO=9600\r\nR_RATE_NO=abc", comm);
+    EXPECT_EQ(comm.settingsSet, (std::vector<std::string>{"9600,e,7,1", "abc,e,7,1"}));
+}
+
+// A per-test folder, removed afterwards.
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() /
+              ("posmod_settings_" + std::to_string(::getpid()) + "_" + info->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = (dir / "Setting.ini").string();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+    static std::string slurp(const std::string& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream o;
+        o << in.rdbuf();
+        return o.str();
+    }
+    static void put(const std::string& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    fs::path dir;
+    std::string path;
+};
+
+TEST_F(SettingsFileTest, MissingFileProbesForThePort) {
+    const struct { std::set<int> usable; int port; std::array<int, 8> ng; } cases[] = {
+        {{}, 1, {0, 1, 1, 1, 1, 1, 1, 1}},  // none opens: COM1 all the same
+        {{3, 5}, 3, {1, 1, 0, 1, 0, 1, 1, 1}},
+        {{1, 2, 3, 4, 5, 6, 7, 8}, 1, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {{8}, 8, {1, 1, 1, 1, 1, 1, 1, 0}},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        s.S_Setting = 1;
+        s.ModuleNoIni = 3;
+        s.AxisName = {"a", "b", "c", "d"};
+        FakeProbePort comm(c.usable);
+        EXPECT_FALSE(Setting_ReadSub(s, path, comm));
+        Expect want = kDefaults;
+        want.erase(std::remove_if(want.begin(), want.end(), [](auto& p) { return p.first == "R_PortNo"; }), want.end());
+        want.insert(want.end(), {{"S_Setting", "1"}, {"ModuleNoIni", "3"}, {"Axis", "a|b|c|d"}});
+        expectFields(s, want);
+        EXPECT_EQ(s.R_PortNo, c.port);
+        EXPECT_EQ(s.ComPortNg, c.ng);
+        EXPECT_EQ(comm.openTried, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        EXPECT_FALSE(comm.isOpen());
+    }
+}
+
+TEST_F(SettingsFileTest, ProbeDoesNotUseABrokenRate) {
+    put(path, "R_RATE_NO=\r\nR_RUSS_NO=1.2.3.4\r\n");
+    Settings s;
+    FakeProbePort comm({2});
+    EXPECT_FALSE(Setting_ReadSub(s, path, comm));
+    EXPECT_EQ(comm.settings(), "19200,e,7,1");
+    EXPECT_EQ(s.R_PortNo, 2);
+}
+
+TEST_F(SettingsFileTest, FolderInsteadOfFileGivesDefaults) {
+    fs::create_directory(path);
+    Settings s;
+    FakeProbePort comm;
+    EXPECT_FALSE(Setting_ReadSub(s, path, comm));
+    EXPECT_EQ(s.R_RateNo, "19200");
+}
+
+TEST(SettingsWrite, TwentyLines) {
+    Settings s;
+    s.R_LpStat = 1;
+    s.R_LoopNo = "2";
+    s.R_LinkStNo = "12";
+    s.R_PortNo = 4;
+    s.R_RateNo = "9600";
+    s.R_ProcNo = 1;
+    s.R_StatFlag = 1;
+    s.R_StatNo = "05";
+    s.RusRemoteNo = "1";
+    s.RusUnitNo = "2";
+    s.RusSlotNo = "A";
+    s.L_LpStat = 0;
+    s.L_PortNo = "3004";
+    s.L_IpAddr = "192.168.0.1";
+    s.L_StatFlag = 0;
+    s.L_StatNo = "ignored";
+    s.L_SeriNo = "00";
+    s.AxisName = {"X axis", "Y axis", "", ""};
+    EXPECT_EQ(settingsText(s, true, "VELTA-7W"),
+              "S_SETTING=0\r\n"
+              "MODULE_NO=2\r\n"
+              "****RS_232C****\r\n"
+              "R_LP_STAT=2.12\r\n"
+              "R_PORT_NO=COM4\r\n"
+              "R_RATE_NO=9600\r\n"
+              "R_PROC_NO=1\r\n"
+              "R_STAT_NO=05\r\n"
+              "R_RUSS_NO=1.2.A\r\n"
+              "****NEX_KOR****\r\n"
+              "L_LP_STAT=NOOP\r\n"
+              "L_PORT_NO=3004\r\n"
+              "L_IPAD_NO=192.168.0.1\r\n"
+              "L_STAT_NO=NOOP\r\n"
+              "L_SERI_NO=00\r\n"
+              "****Axis Name****\r\n"
+              "AX_NAME_A=X axis\r\n"
+              "AX_NAME_B=Y axis\r\n"
+              "AX_NAME_C=\r\n"
+              "AX_NAME_D=\r\n");
+}
+
+// The line of the text that starts with key.
+std::string lineOf(const std::string& text, const std::string& key) {
+    const auto at = text.find(key);
+    if (at == std::string::npos) return "<missing " + key + ">";
+    return text.substr(at, text.find("\r\n", at) - at);
+}
+
+TEST(SettingsWrite, LineRules) {
+    const struct { const char* name; void (*set)(Settings&); bool rs232c; const char* combo; std::string line; } cases[] = {
+        {"Ethernet", [](Settings&) {}, false, "JV-ZR", "S_SETTING=1"},
+        {"ModelCaseBlind", [](Settings&) {}, true, "jv-zr4", "MODULE_NO=1"},
+        {"ModelK7W", [](Settings&) {}, true, "VELTAK7W", "MODULE_NO=3"},
+        {"ModelZRH", [](Settings&) {}, true, "zrh", "MODULE_NO=4"},
+        {"ModelUnknown", [](Settings&) {}, true, "JV", "MODULE_NO=0"},
+        {"PortNone", [](Settings& s) { s.R_PortNo = 0; }, true, "", "R_PORT_NO="},
+        {"PortNine", [](Settings& s) { s.R_PortNo = 9; }, true, "", "R_PORT_NO="},
+        {"PortEight", [](Settings& s) { s.R_PortNo = 8; }, true, "", "R_PORT_NO=COM8"},
+        {"ProcedureOther", [](Settings& s) { s.R_ProcNo = 0; }, true, "", "R_PROC_NO=2"},
+        {"NoRate", [](Settings&) {}, true, "", "R_RATE_NO="},
+        {"RStationNoop", [](Settings& s) { s.R_StatNo = "x"; }, true, "", "R_STAT_NO=NOOP"},
+        {"LLoop", [](Settings& s) { s.L_LpStat = 1; s.L_LoopNo = "3"; s.L_LinkStNo = "7"; }, true, "", "L_LP_STAT=3.7"},
+        {"LStation", [](Settings& s) { s.L_StatFlag = 1; s.L_StatNo = "10"; }, true, "", "L_STAT_NO=10"},
+        {"ControlCharactersBlank", [](Settings& s) { s.AxisName[0] = "a\r\nb\tc\x7f" "d\xC2\x85" "e"; }, true, "",
+         "AX_NAME_A=a  b c d e"},
+        {"WideCharactersKept", [](Settings& s) { s.AxisName[1] = "\xE6\x97\xA5\xC3\xA9"; }, true, "",
+         "AX_NAME_B=\xE6\x97\xA5\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        c.set(s);
+        const std::string text = settingsText(s, c.rs232c, c.combo);
+        const std::string key = std::string(c.line).substr(0, 10);
+        EXPECT_EQ(lineOf(text, key), c.line) << c.name;
+        EXPECT_EQ(splitLines(text).size(), 20u) << c.name;  // no value breaks a line
+        EXPECT_TRUE(text.ends_with("\r\n")) << c.name;
+    }
+}
+
+TEST_F(SettingsFileTest, ReadWriteReadReproducesTheFile) {
+    const std::string files[] = {
+        "S_SETTING=1\r\nMODULE_NO=1\r\n****RS_232C****\r\nR_LP_STAT=2.12\r\nR_PORT_NO=COM4\r\n"
+        "R_RATE_NO=9600\r\nR_PROC_NO=2\r\nR_STAT_NO=05\r\nR_RUSS_NO=1.2.A\r\n****NEX_KOR****\r\n"
+        "L_LP_STAT=3.5\r\nL_PORT_NO=5000\r\nL_IPAD_NO=10.0.0.7\r\nL_STAT_NO=1F\r\nL_SERI_NO=1A\r\n"
+        "****Axis Name****\r\nAX_NAME_A=A axis\r\nAX_NAME_B=\xC3\xA9\r\nAX_NAME_C=C\r\nAX_NAME_D=D axis\r\n",
+        "S_SETTING=0\r\nMODULE_NO=0\r\n****RS_232C****\r\nR_LP_STAT=NOOP\r\nR_PORT_NO=\r\n"
+        "R_RATE_NO=\r\nR_PROC_NO=1\r\nR_STAT_NO=NOOP\r\nR_RUSS_NO=..\r\n****NEX_KOR****\r\n"
+        "L_LP_STAT=NOOP\r\nL_PORT_NO=\r\nL_IPAD_NO=\r\nL_STAT_NO=NOOP\r\nL_SERI_NO=\r\n"
+        "****Axis Name****\r\nAX_NAME_A=\r\nAX_NAME_B=\r\nAX_NAME_C=\r\nAX_NAME_D=\r\n",
+    };
+    static const char* const kModels[] = {"JV-ZR", "JV-ZR4", "VELTA-7W", "VELTAK7W", "ZRH"};
+    for (const auto& file : files) {
+        put(path, file);
+        Settings s;
+        FakeProbePort comm;
+        ASSERT_TRUE(Setting_ReadSub(s, path, comm));
+        ASSERT_TRUE(Setting_WriteSub(s, path, s.S_Setting == 0, kModels[s.ModuleNoIni]));
+        EXPECT_EQ(slurp(path), file);
+        EXPECT_FALSE(fs::exists(path + ".tmp"));
+    }
+}
+
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFile) {
+    enum Block { MissingFolder, TempNameTaken, TargetIsFolder, ReadOnlyFolder };
+    const struct { const char* name; Block block; } cases[] = {
+        {"MissingFolder", MissingFolder},
+        {"TempNameTaken", TempNameTaken},
+        {"TargetIsFolder", TargetIsFolder},
+        {"ReadOnlyFolder", ReadOnlyFolder},
+    };
+    const std::string old = "S_SETTING=1\r\nAX_NAME_A=old\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        std::string target = path;
+        switch (c.block) {
+        case MissingFolder: target = (dir / "no" / "Setting.ini").string(); break;
+        case TempNameTaken: put(path, old); fs::create_directory(path + ".tmp"); break;
+        case TargetIsFolder: fs::create_directories(fs::path(path) / "x"); break;
+        case ReadOnlyFolder:
+            put(path, old);
+            fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+            if (std::ofstream(dir / "probe").is_open()) {  // privileged: permissions do not hold
+                fs::permissions(dir, fs::perms::owner_all);
+                continue;
+            }
+            break;
+        }
+        Settings s;
+        s.AxisName[0] = "new";
+        EXPECT_FALSE(Setting_WriteSub(s, target, true, "JV-ZR"));
+        fs::permissions(dir, fs::perms::owner_all);
+        if (c.block == TempNameTaken || c.block == ReadOnlyFolder) {
+            EXPECT_EQ(slurp(path), old);
+        }
+        if (c.block == TargetIsFolder) {
+            EXPECT_TRUE(fs::is_directory(path));
+        }
+        EXPECT_FALSE(fs::is_regular_file(target + ".tmp"));
+    }
+}
+
+TEST(ModuleAddress, FromUnitAndSlot) {
+    const uint32_t low[5] = {0x426008, 0xC06010, 0xC04010, 0x18006010, 0x18004010};
+    const uint32_t high[5] = {0x426008, 0xC96010, 0xC94010, 0x18016010, 0x18014010};
+    const struct { std::string unit, slot; uint32_t base; bool highSlot; } cases[] = {
+        {"1", "9", 1152, true},
+        {"0", "3", 384, false},
+        {"0", "A", 256, true},
+        {"0", "a", 256, true},
+        {"", "", 0, false},
+        {"2", "x", 2048, false},   // a slot that is not hexadecimal counts 0
+        {"9", "7", 9 * 1024 + 7 * 128, false},
+        {"3x", "8", 3072, true},   // the unit by its leading digits
+        {"99999999999", "0", 3684695040u, false},  // modulo 2^32, no overflow
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        s.RusUnitNo = c.unit;
+        s.RusSlotNo = c.slot;
+        ModuleAddress_Set(s);
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(s.ModuleAddr[k], static_cast<int32_t>(c.base + (c.highSlot ? high[k] : low[k])))
+                << c.unit << "/" << c.slot << " entry " << k;
+    }
+}
+
+} // namespace

@@ -3,10 +3,18 @@
 // implements these on QSerialPort and QTcpSocket (src/platform); tests use fakes.
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace posmod {
+
+// A platform error raised by a port or socket call, with the control's error number
+// (Winsock numbering: 40006 wrong state, 40020 invalid operation, ...).
+struct PortFault : std::runtime_error {
+    explicit PortFault(int n) : std::runtime_error("port fault " + std::to_string(n)), number(n) {}
+    int number;
+};
 
 // In place of the serial communications control. Port n is COMn.
 class SerialPort {

@@ -45,8 +45,31 @@ struct Public {
     int Z4CommandIndex = 0;
     std::string Z4SubData1, Z4SubData2, Z4SubData3;
     std::string Z4DataBlock;
+    // Four-axis stores (axis 0-3 = A-D): parameters as read, the positioning table
+    // (step 0-255, axis, word 0-8), the parameter blocks to write and the step texts.
+    struct Z4WordRec { std::string Word, SetWord; };
+    struct Z4PrmAxisRec { uint8_t Flag = 0; std::array<std::string, 19> Word; };
+    using Z4StepRec = std::array<std::array<Z4WordRec, 9>, 4>;
+    std::array<std::array<Z4WordRec, 19>, 4> Z4PrmData;
+    std::vector<Z4StepRec> Z4AutoData = std::vector<Z4StepRec>(256); // on the heap: ~600 kB
+    std::array<Z4PrmAxisRec, 4> Z4PrmAxis;
+    std::string Z4StepNo, Z4StepCmd, Z4StepData;
 
     // --- transfer ---
+    struct StepRangeRec { int32_t Result = 0, FirstStep = 0, LastStep = 0; };  // Result 3 set, 2 cancelled
+    struct AxisStepRangeRec { int32_t AxisNo = 0, FirstStep = 0, LastStep = 0; }; // AxisNo 99 cancelled
+    StepRangeRec StepRange;
+    AxisStepRangeRec AxisStepRange;
+    std::array<int32_t, 4> CsvStoreRange{};   // kind (3 = cancelled), axes, first step, last step
+    int32_t TeachStepNo = 0;
+    int32_t AutoRowCount = 0;
+    std::string CsvFileName;
+    std::string CsvItem;
+    std::array<int16_t, RegisterTable::kRows + 1> CsvReadIndex{};  // entries 1..CsvReadCount
+    int32_t CsvReadCount = 0;
+    // True from the start to the end of a wait-window transfer, also after Cancel was pressed
+    // while the current item is still in flight; windows taking part refuse to close meanwhile.
+    bool TransferBusy = false;
 };
 
 void Public_Reset(Public& p);

@@ -1,0 +1,136 @@
+// Positioning reads of 16 steps through the wait window's dispatcher, against the
+// controller peer over TCP loopback: wall time against the minimum the task sequences
+// mandate (the sum of their delays; the exchanges themselves take no mandated time on
+// TCP), and the CPU time of the tool's thread as a share of the wall time.
+//
+//     bench_transfer [first step]      (default 0; steps first..first+15)
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "fakecpu/FakeCpu.h"
+#include "fakecpu/ModuleModel.h"
+#include "main/Link.h"
+#include "main/TaskSend.h"
+#include "platform/QtRuntime.h"
+#include "platform/QtSerialPort.h"
+#include "platform/QtTcpClient.h"
+#include "shared/SettingsFile.h"
+#include "transfer/Transfer.h"
+
+using namespace posmod;
+
+namespace {
+
+class QuietSink : public MessageSink {
+public:
+    void show(const std::string& text, MsgIcon) override { std::fprintf(stderr, "message: %s\n", text.c_str()); ++count; }
+    int count = 0;
+};
+
+struct QuietUi : WaitUi {
+    void placeOver(const std::string&) override {}
+    void showWait() override {}
+    void hideWait() override {}
+    void setBar(int, int) override {}
+    void setCountText(const std::string&) override {}
+};
+
+// The link as the tasks see it, adding up the delays they ask for.
+class DelayCount : public Exchange {
+public:
+    explicit DelayCount(Link& l) : link_(l) {}
+    void TaskCode_Exchange(std::string& t) override { ++exchanges; link_.TaskCode_Exchange(t); }
+    void Timer2_Wait() override { mandatedMs += 30; link_.Timer2_Wait(); }
+    void Timer4_Wait() override { mandatedMs += 100; link_.Timer4_Wait(); }
+    void Wait_Ms(int ms) override { mandatedMs += ms; link_.Wait_Ms(ms); }
+    int64_t mandatedMs = 0;
+    int exchanges = 0;
+
+private:
+    Link& link_;
+};
+
+double cpuSeconds(clockid_t id)
+{
+    timespec ts{};
+    clock_gettime(id, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+double wallSeconds()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool run(const char* name, int type, int first)
+{
+    ModuleModel model(type == 5 ? ModuleFamily::FourAxis : ModuleFamily::TwoAxis);
+    FakeCpu peer(model, FakeCpu::Kind::Tcp);
+    std::string error;
+    if (!peer.start(&error)) {
+        std::fprintf(stderr, "%s: peer: %s\n", name, error.c_str());
+        return false;
+    }
+    Public pub;
+    Settings& s = pub.set;
+    s.LinkKind = 1;
+    s.L_IpAddr = "127.0.0.1";
+    s.L_PortNo = std::to_string(peer.tcpPort());
+    s.L_SeriNo = "00";
+    s.L_LpAddr = "FFFF";
+    s.RusRemoteNo = model.remote;
+    s.RusUnitNo = model.unit;
+    s.RusSlotNo = model.slot;
+    ModuleAddress_Set(s);
+    pub.ModuleType = type;
+    pub.InitControlWord = type == 5 ? "0000" : "1100";
+    pub.SendCancel = -1;
+    pub.StepRange = {3, first, first + 15};
+
+    QtRuntime rt;
+    QtSerialPort com(rt);
+    QtTcpClient sock(rt);
+    QuietSink sink;
+    Link link(pub, rt, com, sock, sink);
+    DelayCount counted(link);
+    Tasks tasks(pub, counted, sink);
+    QuietUi ui;
+    Transfer transfer(pub, link, tasks, ui);
+
+    const double w0 = wallSeconds(), t0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID), p0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    const int result = transfer.SendMain(5);
+    const double wall = wallSeconds() - w0;
+    const double toolCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - t0;
+    const double procCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - p0;
+    const double minimum = double(counted.mandatedMs) / 1000;
+
+    std::printf("%-34s result %d, %d items, %d task exchanges (+ opening and closing)\n", name, result,
+                transfer.progressValue(), counted.exchanges);
+    std::printf("    wall %8.3f s   minimum %8.3f s   over the minimum %+6.2f %%\n", wall, minimum,
+                100.0 * (wall - minimum) / minimum);
+    std::printf("    CPU tool thread %7.3f s = %5.2f %% of wall;  whole process incl. peer %7.3f s = %5.2f %%\n",
+                toolCpu, 100.0 * toolCpu / wall, procCpu, 100.0 * procCpu / wall);
+    std::fflush(stdout);
+    return result == 1 && sink.count == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int first = argc > 1 ? std::atoi(argv[1]) : 0;
+    if (first < 0 || first > 240) {
+        std::fprintf(stderr, "first step 0..240\n");
+        return 2;
+    }
+    bool ok = true;
+    ok &= run("two-axis (VELTA-7W), 16 steps", 2, first);
+    ok &= run("four-axis (JV-ZR4), 16 steps", 5, first);
+    return ok ? 0 : 1;
+}

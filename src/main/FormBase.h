@@ -1,0 +1,100 @@
+#pragma once
+// Small pieces shared by the windows: building named controls, marking a command whose
+// function does not exist yet, and the behaviour of the editors when they close.
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace posmod {
+
+class Forms;
+class FlexGrid;
+
+// A control whose function is not there yet stays disabled, also when its window is unlocked.
+void MarkNotBuilt(QObject* control);
+bool IsNotBuilt(const QObject* control);
+// Enabled as the lock sets it (QWidget, QAction or the menu of a QMenu).
+void SetControlEnabled(QObject* control, bool enable);
+bool ControlEnabled(const QObject* control);
+
+// "Name(index)" for a member of a control array.
+QString ArrayName(const char* name, int index);
+
+QPushButton* NewButton(QWidget* parent, const QString& name, const char* caption);
+QGroupBox* NewFrame(QWidget* parent, const QString& name, const char* caption);
+QRadioButton* NewOption(QWidget* parent, const QString& name, const char* caption, bool checked = false);
+QCheckBox* NewCheck(QWidget* parent, const QString& name, const char* caption);
+QLabel* NewLabel(QWidget* parent, const QString& name, const char* caption);
+QLineEdit* NewText(QWidget* parent, const QString& name, int maxLength = 0);
+FlexGrid* NewGrid(QWidget* parent, const QString& name);
+
+// Hex text of a current-data cell as shown: unchanged in hex display, else its decimal
+// value, signed for a 32-bit item. Empty stays empty.
+std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal);
+
+// Layout of a grid column: header, width in twips, alignment code.
+struct GridColumn {
+    const char* header;
+    int width;
+    int align;
+};
+// A parameter grid: header row, rows 1..rows numbered in column 0, four columns
+// "No.", "parameter", "Current data", "Setting data".
+void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, const std::array<int, 4>& aligns,
+                    int widthTwips, int heightTwips);
+void SetParamHeaders(FlexGrid* g, bool decimal);
+// A positioning grid: two rows per step of firstStep..lastStep, the Current-data row
+// numbered with the step.
+void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firstStep, int lastStep,
+                   int widthTwips, int heightTwips);
+
+// A top-level window of the tool with its form number.
+class FormBase : public QWidget {
+    Q_OBJECT
+public:
+    FormBase(Forms& forms, int formNo);
+    int formNo() const { return formNo_; }
+    // Fills the window for a showing, as a fresh load of the window does.
+    virtual void Form_Load() {}
+
+protected:
+    Forms& forms_;
+
+private:
+    int formNo_;
+};
+
+// An editor: hides the main window while open, refuses to close while a transfer or
+// link operation runs, and gives the main window back (shown and unlocked) when closed.
+class EditorBase : public FormBase {
+    Q_OBJECT
+public:
+    using FormBase::FormBase;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    // Runs when the close goes ahead, before the main window comes back.
+    virtual void Form_Unload() {}
+};
+
+// A control window: leaves the main window as it is while open and shows it when closed;
+// it does not close under a running link operation.
+class ControlBase : public FormBase {
+    Q_OBJECT
+public:
+    using FormBase::FormBase;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+};
+
+} // namespace posmod

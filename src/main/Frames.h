@@ -1,0 +1,67 @@
+#pragma once
+// The frames of the task-code link: RS-232C text frames with their sum, and the
+// binary frames over TCP. Pure functions; the exchange itself is in Link.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace posmod {
+
+inline constexpr char STX = 0x02;
+inline constexpr char EOT = 0x04;
+inline constexpr char ENQ = 0x05;
+inline constexpr char ACK = 0x06;
+inline constexpr char CR = 0x0D;
+inline constexpr char NAK = 0x15;
+
+// Failure codes of one RS-232C exchange (0 = done).
+enum ReplyCode : int {
+    ReplyOk = 0,
+    NoAckCode = 1,      // five lines answered the request, none ACK (nor STX with procedure 2)
+    NotStxCode = 2,     // the line answering an ENQ began with neither STX nor EOT
+    StatusCode = 3,     // status not "00"
+    SumCode = 4,        // sum mismatch, or a line too short to hold its fields
+};
+
+// Sum of the character codes modulo 256, as two upper-case hex digits.
+std::string Frame_Sum(std::string_view chars);
+
+// The stored forms of the addressing fields.
+bool NetAddr_IsValid(std::string_view addr);     // 4 hex digits
+bool SerialNo_IsValid(std::string_view serial);  // 2 hex digits
+bool StationNo_IsValid(std::string_view station); // empty, or 2 decimal digits
+
+// STX "F" station [address "0000" with procedure 1] task sum CR. Any procedure other
+// than 2 is procedure 1. The task text is sent as given.
+std::string RequestFrame_Build(std::string_view task, std::string_view station,
+                               std::string_view netAddr, int procedure);
+// ENQ "F" station "1" CR.
+std::string EnqPollFrame_Build(std::string_view station);
+
+// Checks one reply line (STX .. CR). replyBody gets characters 2 to Len-1 when the line
+// starts with STX (sum kept), else is emptied. The status is read at 10 + offset
+// (procedure 1) or 2 + offset (procedure 2), counting from 1 at the STX. A line too
+// short to hold STX, status, sum and CR fails with SumCode.
+int ReplyFrame_Check(std::string_view line, int procedure, int statusOffset, std::string& replyBody);
+
+// "00" serial station address "0000" task as bytes. False (bytes emptied) when a field is
+// not of its stored form or the task is not a non-empty text of hex digits.
+bool EthRequest_Build(std::string_view serialNo, std::string_view station, std::string_view netAddr,
+                      std::string_view task, std::vector<uint8_t>& bytes);
+
+enum class EthAnswer {
+    Ignored, // fewer than 2 bytes: not an answer
+    Done,    // status 0x00
+    Busy,    // status 0x08: send the same request again
+    Error,   // any other status, or too short to hold the status byte
+};
+inline constexpr std::size_t kEthStatusByte = 6;
+
+// Classifies one answer; replyHex gets bytes 1.. as upper-case hex (emptied when Ignored).
+EthAnswer EthReply_Classify(const std::vector<uint8_t>& bytes, std::string& replyHex);
+
+// Upper-case hex of bytes, two digits each.
+std::string Bytes_ToHex(const uint8_t* data, std::size_t n);
+
+} // namespace posmod

@@ -1,0 +1,467 @@
+#include "main/Link.h"
+
+#include <limits>
+
+#include "main/Frames.h"
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+namespace {
+constexpr int kWatchdogLimit = 100;   // ticks of 100 ms
+constexpr int kEnqWaitTicks = 10;     // 1 s for a line answering an ENQ
+constexpr int kAnswerTries = 5;
+constexpr int kEnqsPerCycle = 3;
+constexpr int kReconnects = 3;
+constexpr int64_t kOpenWaitMs = 1000;
+constexpr int kConnected = 7;
+constexpr int kClosed = 0;
+constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
+} // namespace
+
+Link::Link(Public& pub, Runtime& rt, SerialPort& comm, TcpClient& sock, MessageSink& msg)
+    : pub_(pub), timers_(rt), MSComm1(comm), Winsock1(sock), msg_(msg)
+{
+    for (CoreTimer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) timers_.add(*t);
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    Timer2.onTimer = [this] { Timer2_Timer(); };
+    Timer3.onTimer = [this] { Timer3_Timer(); };
+    Timer4.onTimer = [this] { Timer4_Timer(); };
+    MSComm1.onComm = [this](int ev) { MSComm1_OnComm(ev); };
+    Winsock1.onDataArrival = [this](int n) { Winsock1_DataArrival(n); };
+}
+
+Link::~Link()
+{
+    MSComm1.onComm = nullptr;
+    Winsock1.onDataArrival = nullptr;
+}
+
+void Link::show(const std::string& text) { msg_.show(text, MsgIcon::Critical); }
+
+bool Link::failed() const
+{
+    return pub_.set.LinkKind == 0 ? pub_.SerialError == 1 : pub_.EthError == 1;
+}
+
+void Link::watchdogStart()
+{
+    // Off and on again: every exchange gets its full 10 s.
+    timers_.enable(Timer1, false);
+    pub_.WatchdogTicks = 0;
+    timers_.enable(Timer1, true);
+}
+
+void Link::watchdogStop()
+{
+    timers_.enable(Timer1, false);
+    pub_.WatchdogTicks = 0;
+}
+
+void Link::waitStep() { timers_.step(kForever); }
+
+// ---------------------------------------------------------------- opening and closing
+
+int Link::CpuConnect(int moduleType)
+{
+    if (depth_ > 0) return 0;
+    Depth d(depth_);
+    pub_.ProbeActive = 0;
+    if (!Commopen()) {
+        POCLS();
+        return 0;
+    }
+    std::string task = "1000";
+    TaskCode_Exchange(task);
+    if (failed()) return 2;
+    bool fullSet = true;
+    if (moduleType != 1) {
+        pub_.ProbeActive = 1;
+        task = "A00200000001";
+        TaskCode_Exchange(task);
+        pub_.ProbeActive = 0;
+        fullSet = !failed();
+    }
+    pub_.TaskCode1 = fullSet ? "A5" : "45";
+    pub_.TaskCode2 = fullSet ? "A0" : "40";
+    pub_.TaskCode3 = fullSet ? "A4" : "44";
+    return 1;
+}
+
+bool Link::Commopen()
+{
+    Depth d(depth_);
+    pub_.TaskErrorCode = 0;
+    Runtime& rt = timers_.runtime();
+    const Settings& s = pub_.set;
+    if (s.LinkKind == 0) {
+        MSComm1.setCommPort(s.R_PortNo);
+        if (!MSComm1.isOpen()) MSComm1.open(); // a failure shows in the line test below
+        const int64_t until = rt.nowMs() + kOpenWaitMs;
+        while (rt.nowMs() < until) timers_.step(until);
+        if (!MSComm1.ctsHolding() || !MSComm1.dsrHolding()) {
+            show("PortOpen Error Occurred");
+            MSComm1.close();
+            return false;
+        }
+        return true;
+    }
+
+    if (Winsock1.state() == kConnected) return true; // left open by the last operation: reused
+    const int64_t port = decimalValue(s.L_PortNo).value_or(0);
+    const int remotePort = port > std::numeric_limits<int32_t>::max() ? 0 : int(port);
+    Winsock1.connectTo(s.L_IpAddr, remotePort);
+    int reconnects = 0;
+    int64_t since = rt.nowMs();
+    for (;;) {
+        if (Winsock1.state() == kConnected) return true;
+        if (rt.nowMs() - since > kOpenWaitMs) {
+            if (reconnects == kReconnects) break;
+            Winsock1.close();
+            rt.waitUntil(rt.nowMs());
+            timers_.fireDue();
+            ++reconnects;
+            Winsock1.connectTo(s.L_IpAddr, remotePort);
+            since = rt.nowMs();
+            continue;
+        }
+        timers_.step(since + kOpenWaitMs + 1);
+    }
+    const int err = Winsock1.lastError();
+    if (err == 40006 || err == 40020 || err == 0) {
+        Winsock1.close();
+        show("Transmission Error on Ethernet.Err Number(" + std::to_string(err) + ")");
+    } else {
+        show("Unexpected error is detected.Err Number(" + std::to_string(err) + ")");
+    }
+    return false;
+}
+
+void Link::POCLS()
+{
+    // Both links: an option changed during an operation must not leave one open.
+    if (MSComm1.isOpen()) MSComm1.close();
+    if (Winsock1.state() != kClosed) Winsock1.close();
+    ethAwaiting_ = false;
+    watchdogStop();
+    if (SettingMenu_Enable) SettingMenu_Enable();
+}
+
+void Link::TSK1600()
+{
+    if (depth_ > 0) return;
+    Depth d(depth_);
+    const bool serial = pub_.set.LinkKind == 0;
+    if (serial ? !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
+    std::string task = "1600";
+    TaskCode_Exchange(task);
+    if (serial ? pub_.SerialError == 1 : pub_.EthError == 1) show("Task Code Error Occurred");
+}
+
+void Link::CommLine_WaitReady(bool& ready)
+{
+    ready = true;
+    while (!MSComm1.ctsHolding()) {
+        if (!Timer1.enabled()) {
+            ready = false;
+            return;
+        }
+        waitStep();
+    }
+    while (!MSComm1.dsrHolding()) {
+        if (!Timer1.enabled()) {
+            ready = false;
+            return;
+        }
+        waitStep();
+    }
+}
+
+void Link::MSComm1_OnComm(int commEvent)
+{
+    if (commEvent != 1002 && commEvent != 1003 && commEvent != 1007) return;
+    watchdogStop();
+    show("Time Out Occurred");
+    POCLS();
+}
+
+// ---------------------------------------------------------------- timers and delays
+
+void Link::Timer1_Timer()
+{
+    ++pub_.WatchdogTicks;
+    if (pub_.WatchdogTicks >= kWatchdogLimit) {
+        watchdogStop();
+        show("Time Out(10s)Occurred\r\r");
+        POCLS();
+    }
+}
+
+void Link::Timer2_Timer() { timers_.enable(Timer2, false); }
+void Link::Timer3_Timer() { timers_.enable(Timer3, false); }
+void Link::Timer4_Timer() { timers_.enable(Timer4, false); }
+
+void Link::Timer2_Wait()
+{
+    Depth d(depth_);
+    timers_.enable(Timer2, true);
+    while (Timer2.enabled()) waitStep();
+}
+
+void Link::Timer4_Wait()
+{
+    Depth d(depth_);
+    timers_.enable(Timer4, true);
+    while (Timer4.enabled()) waitStep();
+}
+
+void Link::Wait_Ms(int ms)
+{
+    Depth d(depth_);
+    Runtime& rt = timers_.runtime();
+    const int64_t until = rt.nowMs() + (ms > 0 ? ms : 0);
+    while (rt.nowMs() < until) timers_.step(until);
+}
+
+// ---------------------------------------------------------------- the exchange
+
+void Link::TaskCode_Exchange(std::string& taskText)
+{
+    Depth d(depth_);
+    taskText = asciiUpper(taskText);
+    const bool serial = pub_.set.LinkKind == 0;
+    if (exchanging_) {
+        // Started from an event inside another exchange: refused.
+        (serial ? pub_.SerialError : pub_.EthError) = 1;
+        return;
+    }
+    exchanging_ = true;
+    try {
+        if (serial)
+            serialExchange(taskText);
+        else
+            ethernetExchange(taskText);
+    } catch (const PortFault& f) {
+        faultEnd(f.number);
+    }
+    exchanging_ = false;
+}
+
+void Link::faultEnd(int number)
+{
+    ethAwaiting_ = false;
+    watchdogStop();
+    if (number == 40006 || number == 40020 || number == 0)
+        show("Transmission Error on Ethernet.Err Number(" + std::to_string(number) + ")");
+    else
+        show("Unexpected error is detected.Err Number(" + std::to_string(number) + ")");
+    pub_.EthError = 1;
+    pub_.SerialError = 1;
+    POCLS();
+}
+
+bool Link::frameGapAndLine()
+{
+    timers_.enable(Timer3, true);
+    while (Timer3.enabled()) waitStep();
+    bool ready = false;
+    CommLine_WaitReady(ready);
+    return ready && MSComm1.isOpen();
+}
+
+bool Link::StxFrame_Send(const std::string& taskText)
+{
+    if (!frameGapAndLine()) return false;
+    const Settings& s = pub_.set;
+    // Whatever is still waiting belongs to an earlier exchange.
+    MSComm1.clearInput();
+    MSComm1.output(RequestFrame_Build(taskText, s.R_StatNo, s.R_LpAddr, s.R_ProcNo));
+    return true;
+}
+
+bool Link::EnqFrame_Send()
+{
+    if (!frameGapAndLine()) return false;
+    MSComm1.output(EnqPollFrame_Build(pub_.set.R_StatNo));
+    return true;
+}
+
+void Link::TaskError_Report(int code)
+{
+    (void)code; // every code gives the same message
+    if (pub_.ProbeActive != 0) return;
+    watchdogStop();
+    show("Task Code Error Occurred");
+    POCLS();
+}
+
+bool Link::readLine(std::string& line, int maxTicks)
+{
+    line.clear();
+    const int startTicks = pub_.WatchdogTicks;
+    for (;;) {
+        while (MSComm1.isOpen() && MSComm1.inBufferCount() > 0) {
+            const std::string c = MSComm1.input();
+            if (c.empty()) break;
+            line += c;
+            if (c.back() == CR) return true;
+        }
+        if (!Timer1.enabled() || !MSComm1.isOpen()) return false;
+        if (maxTicks >= 0 && pub_.WatchdogTicks - startTicks >= maxTicks) return false;
+        waitStep();
+    }
+}
+
+void Link::serialExchange(const std::string& task)
+{
+    const Settings& s = pub_.set;
+    pub_.SerialError = 1;
+    watchdogStart();
+    if (!MSComm1.isOpen()) {
+        watchdogStop();
+        return;
+    }
+    const int proc = s.R_ProcNo == 2 ? 2 : 1;
+    if (!StationNo_IsValid(s.R_StatNo) || (proc == 1 && !NetAddr_IsValid(s.R_LpAddr))) {
+        watchdogStop();
+        TaskError_Report(0);
+        return;
+    }
+    auto fail = [this](int code) {
+        pub_.TaskErrorCode = code;
+        watchdogStop();
+        TaskError_Report(code);
+    };
+
+    bool ready = false;
+    CommLine_WaitReady(ready);
+    if (!ready || !StxFrame_Send(task)) {
+        watchdogStop();
+        return;
+    }
+
+    std::string line;
+    bool ack = false, direct = false;
+    for (int t = 0; t < kAnswerTries && !ack && !direct; ++t) {
+        pub_.ReplyBody.clear();
+        if (!readLine(line, -1)) {
+            watchdogStop();
+            return;
+        }
+        if (line[0] == ACK)
+            ack = true;
+        else if (proc == 2 && line[0] == STX)
+            direct = true;
+    }
+    if (!ack && !direct) {
+        fail(NoAckCode);
+        return;
+    }
+
+    if (ack) {
+        int unanswered = 0;
+        for (;;) {
+            MSComm1.clearInput();
+            MSComm1.clearOutput();
+            if (!EnqFrame_Send()) {
+                watchdogStop();
+                return;
+            }
+            if (readLine(line, kEnqWaitTicks)) {
+                if (line[0] == EOT) {
+                    unanswered = 0; // a new poll cycle
+                    continue;
+                }
+                break;
+            }
+            if (!Timer1.enabled() || !MSComm1.isOpen()) {
+                watchdogStop();
+                return;
+            }
+            if (++unanswered == kEnqsPerCycle) {
+                watchdogStop();
+                show("Time Out Occurred");
+                POCLS();
+                return;
+            }
+        }
+    }
+
+    const int code = ReplyFrame_Check(line, proc, pub_.ReplyStatusOffset, pub_.ReplyBody);
+    if (code != ReplyOk) {
+        fail(code);
+        return;
+    }
+    pub_.SerialError = 0;
+    watchdogStop();
+}
+
+void Link::ethernetExchange(const std::string& task)
+{
+    const Settings& s = pub_.set;
+    watchdogStart();
+    if (Winsock1.state() != kConnected) {
+        pub_.EthError = 1;
+        watchdogStop();
+        return;
+    }
+    std::vector<uint8_t> request;
+    if (!EthRequest_Build(s.L_SeriNo, s.L_StatNo, s.L_LpAddr, task, request)) {
+        pub_.EthError = 1;
+        watchdogStop();
+        show("Task Code Error Occurred");
+        return;
+    }
+    ethRequest_ = request;
+    pub_.EthBytes = request;
+    for (;;) {
+        // Whatever is still waiting belongs to an earlier exchange.
+        (void)Winsock1.getData();
+        pub_.EthReceived = 0;
+        pub_.EthBusy = 0;
+        ethAwaiting_ = true;
+        Winsock1.sendData(ethRequest_);
+        while (pub_.EthReceived == 0) {
+            if (!Timer1.enabled()) {
+                ethAwaiting_ = false;
+                pub_.EthError = 1;
+                return;
+            }
+            waitStep();
+        }
+        pub_.EthReceived = 0;
+        if (pub_.EthBusy != 1) break;
+        if (!Timer1.enabled()) { // expired with a busy answer in hand
+            pub_.EthError = 1;
+            return;
+        }
+    }
+    watchdogStop();
+}
+
+void Link::Winsock1_DataArrival(int bytesTotal)
+{
+    (void)bytesTotal; // what was actually taken counts
+    std::vector<uint8_t> bytes = Winsock1.getData();
+    if (!ethAwaiting_) return; // late answer of an exchange that has ended
+    pub_.EthBytes = bytes;
+    pub_.EthError = 0;
+    std::string hex;
+    const EthAnswer a = EthReply_Classify(bytes, hex);
+    if (a == EthAnswer::Ignored) return;
+    ethAwaiting_ = false;
+    pub_.EthReceived = 1;
+    pub_.EthReplyHex = hex;
+    switch (a) {
+    case EthAnswer::Done: pub_.EthBusy = 0; break;
+    case EthAnswer::Busy: pub_.EthBusy = 1; break;
+    default:
+        pub_.EthError = 1;
+        pub_.EthBusy = 0;
+        watchdogStop();
+        show("Task Code Error Occurred");
+        break;
+    }
+}
+
+} // namespace posmod

@@ -1,0 +1,50 @@
+#include "main/ModelSelect.h"
+
+#include <cctype>
+
+namespace posmod {
+
+const std::array<ModelRow, 5> kModelTable = {{
+    {"JV-ZR", 1, "5100", 0, {"", "", "", ""}},
+    {"JV-ZR4", 5, "0000", 4, {"A axis", "B axis", "C axis", "D axis"}},
+    {"VELTA-7W", 2, "1100", 2, {"X axis", "Y axis", "", ""}},
+    {"VELTAK7W", 3, "1100", 2, {"X axis", "Y axis", "", ""}},
+    {"ZRH", 4, "1100", 2, {"X axis", "Y axis", "", ""}},
+}};
+
+namespace {
+bool sameText(const std::string& a, const char* b)
+{
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return i == a.size() && b[i] == '\0';
+}
+} // namespace
+
+int ModelRow_ForText(const std::string& text)
+{
+    for (int i = 0; i < 4; ++i)
+        if (sameText(text, kModelTable[static_cast<size_t>(i)].text)) return i;
+    return 4;
+}
+
+void Model_StartupSelect(Public& p, int index)
+{
+    if (index < 0 || index >= static_cast<int>(kModelTable.size())) index = 0;
+    const ModelRow& m = kModelTable[static_cast<size_t>(index)];
+    p.ModuleType = m.moduleType;
+    p.InitControlWord = m.initControlWord;
+    for (int a = m.namedAxes; a < 4; ++a) p.set.AxisName[static_cast<size_t>(a)].clear();
+}
+
+void Model_Choose(Public& p, const std::string& listText)
+{
+    const ModelRow& m = kModelTable[static_cast<size_t>(ModelRow_ForText(listText))];
+    p.ModuleType = m.moduleType;
+    p.InitControlWord = m.initControlWord;
+    for (size_t a = 0; a < 4; ++a) p.set.AxisName[a] = m.chosenAxisNames[a];
+}
+
+} // namespace posmod

@@ -1,1 +1,0 @@
-// The layer in place of the Windows controls.

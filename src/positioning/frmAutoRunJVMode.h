@@ -1,0 +1,48 @@
+#pragma once
+// The positioning editor of the one-axis model: two rows per step of the step window.
+#include "main/FormBase.h"
+#include "shared/Public.h"
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace posmod {
+
+class frmAutoRunJVMode : public EditorBase {
+    Q_OBJECT
+public:
+    explicit frmAutoRunJVMode(Forms& forms);
+    void Form_Load() override;
+
+    FlexGrid* RunModeGrid;
+    QLineEdit* AutoSelText;
+    QComboBox* AutoSelCombo;
+    QGroupBox* AutoCsvJVFrame;
+    QGroupBox* AutoWriteJVFrame;
+    QRadioButton* AutoJVOption1;
+    QRadioButton* AutoJVOption2;
+    QPushButton* AutoJVCsv_Cmd2;
+    QGroupBox* AutoReadJVFrame;
+    QPushButton* AutoJVCsv_Cmd1;
+    QGroupBox* AutoHexDecFrame;
+    QRadioButton* AutoHexOption;
+    QRadioButton* AutoDecOption;
+    QPushButton* AutoCancel_Command;
+    QPushButton* AutoDefault_Command;
+    QPushButton* AutoSend_Command;
+    QPushButton* PrnCommand;
+    QPushButton* AutoEnd_Command;
+
+private:
+    void showCurrent();
+};
+
+// The step window an editor shows: the stored one, held to 0..255 with first <= last.
+void StepWindow(const Public& p, int& first, int& last);
+// Opens a positioning editor: the CSV case takes the whole table; sets AutoRowCount.
+void StepWindow_Load(Public& p, int& first, int& last);
+
+} // namespace posmod

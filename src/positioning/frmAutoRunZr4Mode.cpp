@@ -1,0 +1,147 @@
+#include "positioning/frmAutoRunZr4Mode.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "main/Forms.h"
+#include "main/TaskSend.h"
+#include "main/frmMain.h"
+#include "platform/FlexGrid.h"
+#include "positioning/frmAutoRunJVMode.h"
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+namespace {
+const std::vector<GridColumn> kColumns = {
+    {"Step", 450, 5},          {"Setting", 980, 2},      {"Mode", 700, 5},
+    {"Dwell", 700, 5},         {"Acceleration", 1000, 5}, {"Deceleration", 1000, 5},
+    {"Velocity", 700, 5},      {"Target position", 1200, 5}, {"Circular", 1200, 5},
+    {"detailed of operation mode", 3000, 2},
+};
+}
+
+frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms, 6)
+{
+    setObjectName("frmAutoRunZr4Mode");
+    setWindowTitle("Automatic operation data setting");
+    AutoSSTab = new QTabWidget(this);
+    AutoSSTab->setObjectName("AutoSSTab");
+    for (int t = 0; t < 4; ++t) {
+        auto* page = new QWidget(AutoSSTab);
+        RunModeZr4Grid[static_cast<size_t>(t)] = NewGrid(page, ArrayName("RunModeZr4Grid", t));
+        (new QVBoxLayout(page))->addWidget(RunModeZr4Grid[static_cast<size_t>(t)]);
+        AutoSSTab->addTab(page, QString());
+    }
+    AutoSelZ4Text = NewText(this, "AutoSelZ4Text");
+    AutoSelZ4Text->hide();
+    AutoSelZ4Combo = new QComboBox(this);
+    AutoSelZ4Combo->setObjectName("AutoSelZ4Combo");
+    AutoSelZ4Combo->hide();
+
+    AutoHexDecZ4Frame = NewFrame(this, "AutoHexDecZ4Frame", "Hex / Dec Display");
+    AutoHexZ4Option = NewOption(AutoHexDecZ4Frame, "AutoHexZ4Option", "Hex display", true);
+    AutoDecZ4Option = NewOption(AutoHexDecZ4Frame, "AutoDecZ4Option", "Dec display");
+    auto* hexDec = new QHBoxLayout(AutoHexDecZ4Frame);
+    hexDec->addWidget(AutoHexZ4Option);
+    hexDec->addWidget(AutoDecZ4Option);
+    AutoReadZ4Frame = NewFrame(this, "AutoReadZ4Frame", "Csv format load");
+    AutoZ4Csv_Cmd1 = NewButton(AutoReadZ4Frame, "AutoZ4Csv_Cmd1", "Execute");
+    (new QHBoxLayout(AutoReadZ4Frame))->addWidget(AutoZ4Csv_Cmd1);
+    AutoWriteZ4Frame = NewFrame(this, "AutoWriteZ4Frame", "Csv format file save");
+    AutoZ4Option1 = NewOption(AutoWriteZ4Frame, "AutoZ4Option1", "Current data");
+    AutoZ4Option2 = NewOption(AutoWriteZ4Frame, "AutoZ4Option2", "Setting data", true);
+    AutoZ4Csv_Cmd2 = NewButton(AutoWriteZ4Frame, "AutoZ4Csv_Cmd2", "Execute");
+    auto* write = new QHBoxLayout(AutoWriteZ4Frame);
+    write->addWidget(AutoZ4Option1);
+    write->addWidget(AutoZ4Option2);
+    write->addWidget(AutoZ4Csv_Cmd2);
+
+    AutoCancelZ4_Command = NewButton(this, "AutoCancelZ4_Command", "Cancel");
+    AutoDefaultZ4_Command = NewButton(this, "AutoDefaultZ4_Command", "Default");
+    AutoSendZ4_Command = NewButton(this, "AutoSendZ4_Command", "Submit");
+    PrnZ4Command = NewButton(this, "PrnZ4Command", "Print");
+    Teach_Command = NewButton(this, "Teach_Command", "Teaching");
+    AutoEndZ4_Command = NewButton(this, "AutoEndZ4_Command", "Exit");
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(AutoHexDecZ4Frame);
+    frames->addWidget(AutoReadZ4Frame);
+    frames->addWidget(AutoWriteZ4Frame);
+    frames->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command,
+                           Teach_Command, AutoEndZ4_Command})
+        buttons->addWidget(b);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(AutoSSTab);
+    box->addLayout(frames);
+    box->addLayout(buttons);
+
+    // Editing, writing, CSV files, printing and teaching come with the full editor.
+    for (QObject* c : std::initializer_list<QObject*>{AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, AutoCancelZ4_Command,
+                                                     AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command,
+                                                     Teach_Command})
+        MarkNotBuilt(c);
+
+    connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(AutoHexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
+    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, 0, 0, 11310, 5780);
+}
+
+void frmAutoRunZr4Mode::Form_Load()
+{
+    Public& p = forms_.pub;
+    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Automatic operation data setting(" +
+                                          forms_.Main().CpuCombo->currentText().toStdString() + ")"));
+    int first = 0, last = 0;
+    StepWindow_Load(p, first, last);
+    AutoHexZ4Option->setChecked(true);
+    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, first, last, 11310, 5780);
+    const bool csv = !p.DataSourceCaption.empty();
+    AutoReadZ4Frame->setVisible(csv);
+    AutoWriteZ4Frame->setVisible(csv);
+    for (int t = 0; t < 4; ++t)
+        AutoSSTab->setTabText(t, QString::fromStdString(StrByte_Cut(p.set.AxisName[static_cast<size_t>(t)], 20)));
+    AutoSSTab->setCurrentIndex(0);
+    showCurrent();
+    RunModeZr4Grid[0]->setRow(2);
+    RunModeZr4Grid[0]->setCol(2);
+}
+
+void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(forms_.pub); }
+
+// Current-data rows from the nine words of each step and axis; 32-bit values high word first.
+void frmAutoRunZr4Mode::showCurrent()
+{
+    const Public& p = forms_.pub;
+    if (!p.DataSourceCaption.empty()) return;
+    const bool dec = AutoDecZ4Option->isChecked();
+    int first = 0, last = 0;
+    StepWindow(p, first, last);
+    const int steps = (RunModeZr4Grid[0]->Rows() - 1) / 2;
+    for (int j = 0; j < steps; ++j) {
+        const size_t s = static_cast<size_t>(first + j);
+        if (s >= p.Z4AutoData.size()) break;
+        for (size_t a = 0; a < 4; ++a) {
+            const auto& w = p.Z4AutoData[s][a];
+            FlexGrid* g = RunModeZr4Grid[a];
+            const int row = 2 * j + 1;
+            for (int c = 2; c <= 6; ++c)
+                g->setTextMatrix(row, c, CurrentCellText(w[static_cast<size_t>(c - 2)].Word, false, dec));
+            auto pair = [&](size_t low) {
+                return w[low].Word.empty() && w[low + 1].Word.empty() ? std::string() : w[low + 1].Word + w[low].Word;
+            };
+            g->setTextMatrix(row, 7, CurrentCellText(pair(5), true, dec));
+            g->setTextMatrix(row, 8, CurrentCellText(pair(7), true, dec));
+        }
+    }
+}
+
+} // namespace posmod

@@ -1,0 +1,113 @@
+#include "transfer/frmCsvRead.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "transfer/RangeEntry.h"
+
+namespace posmod {
+
+frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
+{
+    setObjectName("frmCsvRead");
+    setWindowTitle("Csv format file store range");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(QFont("Arial"));
+
+    DataCombo = new QComboBox(this);
+    DataCombo->setObjectName("DataCombo");
+    JikCombo = new QComboBox(this);
+    JikCombo->setObjectName("JikCombo");
+    Label2 = new QLabel("Automatic operation step", this);
+    Label2->setObjectName("Label2");
+    Label3 = new QLabel("~", this);
+    Label3->setObjectName("Label3");
+    for (int i = 0; i < 2; ++i) {
+        StepText[i] = new QLineEdit(this);
+        StepText[i]->setObjectName(QString("StepText(%1)").arg(i));
+        StepText[i]->setMaxLength(3);
+    }
+    DefaultCommand = new QPushButton("OK", this);
+    DefaultCommand->setObjectName("DefaultCommand");
+    DefaultCommand->setDefault(true);
+    CancelCommand = new QPushButton("Cancel", this);
+    CancelCommand->setObjectName("CancelCommand");
+    connect(DefaultCommand, &QPushButton::clicked, this, &frmCsvRead::DefaultCommand_Click);
+    connect(CancelCommand, &QPushButton::clicked, this, &frmCsvRead::CancelCommand_Click);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(DataCombo, 0, 0, 1, 4);
+    grid->addWidget(JikCombo, 1, 0, 1, 4);
+    grid->addWidget(Label2, 2, 0, 1, 4);
+    grid->addWidget(StepText[0], 3, 0);
+    grid->addWidget(Label3, 3, 1);
+    grid->addWidget(StepText[1], 3, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(DefaultCommand);
+    buttons->addWidget(CancelCommand);
+    grid->addLayout(buttons, 4, 0, 1, 4);
+    Form_Load();
+}
+
+// Filled afresh for every showing: nothing of an earlier use is kept.
+void frmCsvRead::Form_Load()
+{
+    JikCombo->clear();
+    if (pub_.ModuleType == 1) {
+        JikCombo->hide();
+    } else {
+        if (pub_.ModuleType == 5)
+            JikCombo->addItems({"All axis data", "A axis data only", "B axis data only", "C axis data only",
+                                "D axis data only"});
+        else
+            JikCombo->addItems({"X / Y axis data", "X axis data only", "Y axis data only"});
+        JikCombo->setCurrentIndex(0);
+        JikCombo->show();
+    }
+    DataCombo->clear();
+    DataCombo->addItems({"Common parameter/Operation Data", "Common parameter only", "Operation Data only"});
+    DataCombo->setCurrentIndex(0);
+    for (auto* t : StepText) t->setText("0");
+}
+
+void frmCsvRead::showEvent(QShowEvent* e)
+{
+    if (!e->spontaneous()) {
+        Form_Load();
+        if (parentWidget()) move(parentWidget()->window()->pos());
+    }
+    QDialog::showEvent(e);
+}
+
+void frmCsvRead::DefaultCommand_Click()
+{
+    int32_t first = 0, last = 0;
+    const RangeEntryError e = StepPair_Check(StepText[0]->text().toStdString(),
+                                             StepText[1]->text().toStdString(), first, last);
+    if (e != RangeEntryError::None) {
+        msg_.show(RangeEntry_Message(e), MsgIcon::Exclamation);
+        return;
+    }
+    pub_.CsvStoreRange[0] = CsvStoreKind_FromText(DataCombo->currentText().toStdString());
+    if (pub_.ModuleType != 1)
+        pub_.CsvStoreRange[1] = CsvStoreAxis_FromText(pub_.ModuleType, JikCombo->currentText().toStdString());
+    pub_.CsvStoreRange[2] = first;
+    pub_.CsvStoreRange[3] = last;
+    accept();
+}
+
+void frmCsvRead::CancelCommand_Click() { reject(); }
+
+void frmCsvRead::reject()
+{
+    pub_.CsvStoreRange[0] = 3;
+    QDialog::reject();
+}
+
+} // namespace posmod

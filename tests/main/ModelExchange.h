@@ -1,0 +1,71 @@
+#pragma once
+// An in-process exchange for the task tests: each task text goes straight to a model and
+// its answer is laid out as the link would leave it (ReplyBody / EthReplyHex with the
+// header, status and sum of the peer's replies). Delays are recorded as "~30", "~100",
+// "~<ms>" between the texts, so a transcript shows where the tool waits.
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "fakecpu/CpuModel.h"
+#include "main/LinkApi.h"
+#include "shared/Messages.h"
+#include "shared/Public.h"
+
+namespace posmod::test {
+
+class ModelExchange : public Exchange {
+public:
+    ModelExchange(Public& p, CpuModel& m) : p_(p), m_(m) {}
+
+    void TaskCode_Exchange(std::string& text) override
+    {
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        events.push_back(text);
+        const CpuAnswer a = m_.answer(text);
+        char st[3];
+        std::snprintf(st, sizeof st, "%02X", a.status);
+        if (p_.set.LinkKind == 0) {
+            const std::string head = p_.set.R_ProcNo == 2 ? p_.set.R_StatNo
+                                                          : "F" + p_.set.R_StatNo + p_.set.R_LpAddr + "000";
+            std::string body = head + st + a.dataHex;
+            unsigned sum = 0;
+            for (unsigned char c : body) sum += c;
+            char s[3];
+            std::snprintf(s, sizeof s, "%02X", sum & 0xFF);
+            p_.ReplyBody = body + s;
+            p_.SerialError = a.status != 0;
+        } else {
+            p_.EthReplyHex = p_.set.L_SeriNo + p_.set.L_LpAddr + "0000" + st + a.dataHex;
+            p_.EthError = a.status != 0;
+        }
+    }
+    void Timer2_Wait() override { events.push_back("~30"); }
+    void Timer4_Wait() override { events.push_back("~100"); }
+    void Wait_Ms(int ms) override { events.push_back("~" + std::to_string(ms)); }
+
+    // The task texts alone, without the delays.
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> t;
+        for (const auto& e : events)
+            if (e[0] != '~') t.push_back(e);
+        return t;
+    }
+
+    std::vector<std::string> events;
+
+private:
+    Public& p_;
+    CpuModel& m_;
+};
+
+class CaptureSink : public MessageSink {
+public:
+    void show(const std::string& text, MsgIcon icon) override { shown.push_back({text, icon}); }
+    struct Shown { std::string text; MsgIcon icon; };
+    std::vector<Shown> shown;
+};
+
+} // namespace posmod::test

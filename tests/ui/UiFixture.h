@@ -1,0 +1,137 @@
+#pragma once
+// The whole program's windows on a Setting.ini of the test's own, offscreen, with the
+// link and the tasks replaced by stubs and message boxes and modal dialogs answered in-process.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "main/Forms.h"
+#include "main/frmMain.h"
+#include "shared/Conversions.h"
+
+namespace posmod::test {
+
+inline QApplication& app()
+{
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: at exit Qt's own statics may already be gone.
+    static QApplication* a = new QApplication(argc, argv);
+    return *a;
+}
+
+struct StubLink : LinkOps {
+    int connectResult = 1;
+    int connects = 0, closings = 0, closes = 0;
+    int CpuConnect(int) override { ++connects; return connectResult; }
+    void TSK1600() override { ++closings; }
+    void POCLS() override { ++closes; }
+};
+
+// Answers every task with 1 and fills the stores as a module would; an item (any task
+// but the opening task 1) can fail or be followed by a press of Cancel.
+struct StubTasks : TaskOps {
+    Public& pub;
+    int items = 0;
+    int failOnItem = 0, failCode = 2;
+    int cancelOnItem = 0;
+    explicit StubTasks(Public& p) : pub(p) {}
+
+    static std::string hex4(int v)
+    {
+        static const char* d = "0123456789ABCDEF";
+        std::string s(4, '0');
+        for (int i = 3; i >= 0; --i, v >>= 4) s[static_cast<size_t>(i)] = d[v & 15];
+        return s;
+    }
+    int TaskSend(int taskNo, int index) override
+    {
+        if (taskNo == 1) return 1;
+        ++items;
+        if (items == failOnItem) return failCode;
+        if (items == cancelOnItem) pub.SendCancel = -1;
+        if (taskNo == 3) {
+            const auto r = static_cast<size_t>(index);
+            pub.reg.ReadData[r] = hex4(index);
+            if (!pub.reg.ReadDataH[r].empty()) pub.reg.ReadDataH[r] = hex4(0x1000 + index);
+        } else if (taskNo == 6) {
+            for (size_t w = 0; w < 19; ++w) pub.Z4PrmData[static_cast<size_t>(index)][w].Word = hex4(index * 0x100 + int(w));
+        } else if (taskNo == 7) {
+            for (size_t a = 0; a < 4; ++a)
+                for (size_t w = 0; w < 9; ++w)
+                    pub.Z4AutoData[static_cast<size_t>(index)][a][w].Word = hex4(index * 0x100 + int(a) * 0x10 + int(w));
+        }
+        return 1;
+    }
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<Forms> forms;
+    std::unique_ptr<StubLink> link;
+    std::unique_ptr<StubTasks> tasks;
+    std::vector<std::pair<std::string, MsgIcon>> messages;
+    int endings = 0;
+
+    std::string iniPath() const { return QDir(dir.path()).filePath("Setting.ini").toStdString(); }
+
+    void SetUp() override
+    {
+        app();
+        // The default port probe must not reach for real devices.
+        for (int n = 1; n <= 8; ++n)
+            qputenv(("POSMOD_COM" + std::to_string(n)).c_str(), QDir(dir.path()).filePath("no-such-tty").toUtf8());
+        qputenv("POSMOD_SETTINGS", QByteArray::fromStdString(iniPath()));
+        QtMessageSink::setCapture([this](const std::string& t, MsgIcon i) { messages.emplace_back(t, i); });
+    }
+    void TearDown() override
+    {
+        forms.reset();
+        QtMessageSink::setCapture(nullptr);
+        qunsetenv("POSMOD_SETTINGS");
+    }
+
+    void writeIni(const std::string& text)
+    {
+        QFile f(QString::fromStdString(iniPath()));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.data(), static_cast<qint64>(text.size()));
+    }
+    std::string readIni() const
+    {
+        QFile f(QString::fromStdString(iniPath()));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll().toStdString();
+    }
+
+    // Creates the windows' owner with stubs in place of the link and the tasks; Form_Load
+    // runs the start-up.
+    frmMain& start(bool load = true)
+    {
+        forms = std::make_unique<Forms>();
+        link = std::make_unique<StubLink>();
+        tasks = std::make_unique<StubTasks>(forms->pub);
+        forms->linkOps = link.get();
+        forms->taskOps = tasks.get();
+        forms->endProgram = [this] { ++endings; };
+        if (load) forms->Main().Form_Load();
+        return forms->Main();
+    }
+};
+
+} // namespace posmod::test

@@ -28,6 +28,7 @@ void usage()
         "  --port N              TCP port (default: any free port)\n"
         "  --rate N              RS-232C line rate played, bits/s (default 19200, 0 = instant)\n"
         "  --module one|two|four module behind the CPU (default two)\n"
+        "  --blank               start with an empty module (default: every item holds a value)\n"
         "  --quiet               do not print the requests\n"
         "Point the tool at the pseudo-terminal with POSMOD_COM<n>=<path>.");
 }
@@ -46,6 +47,31 @@ std::string printable(const std::string& s)
     return out;
 }
 
+// Distinct values in every item, so a person sees at a glance that what the tool shows
+// is what the module holds (axis in the high digits, item and step in the low ones).
+void seed(ModuleModel& m, ModuleFamily family)
+{
+    if (family == ModuleFamily::FourAxis) {
+        for (int a = 0; a < 4; ++a) {
+            for (int i = 0; i < 19; ++i) m.prm[a][i] = uint16_t(0x1000 * (a + 1) + i);
+            for (int s = 0; s < 256; ++s)
+                for (int i = 0; i < 9; ++i) m.steps[s][a][i] = uint16_t(0x1000 * (a + 1) + 0x10 * i + (s & 0xF));
+        }
+        return;
+    }
+    const int axes = family == ModuleFamily::OneAxis ? 1 : 2;
+    for (int a = 0; a < axes; ++a) {
+        for (int k = 1; k <= 12; ++k)
+            m.parameter(a, k) = k <= 9 ? uint32_t(0x1000 * (a + 1) + k) : uint32_t(0x10000 * (a + 1) + 100 * k);
+        for (int s = 0; s < 256; ++s) {
+            m.stepItem(a, s, 0) = uint32_t(0x1000 * (a + 1) + s);                     // mode/dwell
+            m.stepItem(a, s, 1) = uint32_t((s + 1) * 20) << 16 | uint32_t((s + 1) * 10); // dec | acc
+            m.stepItem(a, s, 2) = uint32_t(1000 + s);                                 // velocity
+            m.stepItem(a, s, 3) = uint32_t(s * 1000 * (a + 1));                       // target
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -55,6 +81,7 @@ int main(int argc, char** argv)
     cfg.lineRate = 19200;
     int port = 0;
     bool quiet = false;
+    bool blank = false;
     ModuleFamily family = ModuleFamily::TwoAxis;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -73,10 +100,12 @@ int main(int argc, char** argv)
             family = v == "one" ? ModuleFamily::OneAxis : v == "four" ? ModuleFamily::FourAxis : ModuleFamily::TwoAxis;
         }
         else if (a == "--quiet") quiet = true;
+        else if (a == "--blank") blank = true;
         else { usage(); return 2; }
     }
 
     ModuleModel model(family);
+    if (!blank) seed(model, family);
     FakeCpu cpu(model, kind, cfg);
     if (!quiet) {
         cpu.state().onRecord = [](const PeerRecord& r) {

@@ -4,11 +4,11 @@
 //
 //     bench_link [exchanges]      (default 200)
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
+
+#include "BenchClock.h"
 
 #include "fakecpu/FakeCpu.h"
 #include "main/Frames.h"
@@ -16,29 +16,11 @@
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
+#include "support/PeerSettings.h"
 
 using namespace posmod;
 
 namespace {
-
-class QuietSink : public MessageSink {
-public:
-    void show(const std::string& text, MsgIcon) override { std::fprintf(stderr, "message: %s\n", text.c_str()); ++count; }
-    int count = 0;
-};
-
-double cpuSeconds(clockid_t id)
-{
-    timespec ts{};
-    clock_gettime(id, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-double wallSeconds()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
 
 struct Run {
     const char* name;
@@ -51,13 +33,7 @@ bool run(const Run& r, int n)
     const int rate = 19200;
     Public pub;
     Settings& s = pub.set;
-    s.LinkKind = r.kind;
-    s.R_ProcNo = r.procedure;
-    s.R_LpAddr = "FFFF";
-    s.R_PortNo = 5;
-    s.L_SeriNo = "00";
-    s.L_LpAddr = "FFFF";
-    s.L_IpAddr = "127.0.0.1";
+    LinkSettings_Set(pub, r.kind, r.procedure, "", 5);
 
     PlainCpuModel cpu;
     FakeCpu peer(cpu, r.kind == 0 ? FakeCpu::Kind::Serial : FakeCpu::Kind::Tcp, PeerConfig{r.procedure, "", rate});
@@ -81,16 +57,15 @@ bool run(const Run& r, int n)
     }
 
     const std::string task = "0123";
-    const double w0 = wallSeconds(), t0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID), p0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    RunClock clock;
     int failures = 0;
     for (int i = 0; i < n; ++i) {
         std::string t = task;
         link.TaskCode_Exchange(t);
         failures += (r.kind == 0 ? pub.SerialError : pub.EthError) != 0;
     }
-    const double wall = wallSeconds() - w0;
-    const double toolCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - t0;
-    const double procCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - p0;
+    clock.stop();
+    const double wall = clock.wall;
     link.TSK1600();
     link.POCLS();
 
@@ -105,12 +80,10 @@ bool run(const Run& r, int n)
     }
     std::printf("%-28s %4d exchanges, %d failed\n", r.name, n, failures);
     if (minimum > 0)
-        std::printf("    wall %8.3f s   minimum %8.3f s   over the minimum %+6.2f %%\n", wall, minimum,
-                    100.0 * (wall - minimum) / minimum);
+        clock.printOverMinimum(minimum);
     else
         std::printf("    wall %8.3f s   (no mandated delay)   %.3f ms an exchange\n", wall, 1000.0 * wall / n);
-    std::printf("    CPU tool thread %7.3f s = %5.2f %% of wall;  whole process incl. peer %7.3f s = %5.2f %%\n",
-                toolCpu, 100.0 * toolCpu / wall, procCpu, 100.0 * procCpu / wall);
+    clock.printCpu();
     std::fflush(stdout);
     return failures == 0 && sink.count == 0;
 }

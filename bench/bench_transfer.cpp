@@ -5,11 +5,11 @@
 //
 //     bench_transfer [first step]      (default 0; steps first..first+15)
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
+
+#include "BenchClock.h"
 
 #include "fakecpu/FakeCpu.h"
 #include "fakecpu/ModuleModel.h"
@@ -18,26 +18,13 @@
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
-#include "shared/SettingsFile.h"
+#include "support/PeerSettings.h"
+#include "support/QuietUi.h"
 #include "transfer/Transfer.h"
 
 using namespace posmod;
 
 namespace {
-
-class QuietSink : public MessageSink {
-public:
-    void show(const std::string& text, MsgIcon) override { std::fprintf(stderr, "message: %s\n", text.c_str()); ++count; }
-    int count = 0;
-};
-
-struct QuietUi : WaitUi {
-    void placeOver(const std::string&) override {}
-    void showWait() override {}
-    void hideWait() override {}
-    void setBar(int, int) override {}
-    void setCountText(const std::string&) override {}
-};
 
 // The link as the tasks see it, adding up the delays they ask for.
 class DelayCount : public Exchange {
@@ -54,19 +41,6 @@ private:
     Link& link_;
 };
 
-double cpuSeconds(clockid_t id)
-{
-    timespec ts{};
-    clock_gettime(id, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-double wallSeconds()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
 bool run(const char* name, int type, int first)
 {
     ModuleModel model(type == 5 ? ModuleFamily::FourAxis : ModuleFamily::TwoAxis);
@@ -79,16 +53,10 @@ bool run(const char* name, int type, int first)
     Public pub;
     Settings& s = pub.set;
     s.LinkKind = 1;
-    s.L_IpAddr = "127.0.0.1";
+    LoopbackSettings_Set(s);
     s.L_PortNo = std::to_string(peer.tcpPort());
-    s.L_SeriNo = "00";
-    s.L_LpAddr = "FFFF";
-    s.RusRemoteNo = model.remote;
-    s.RusUnitNo = model.unit;
-    s.RusSlotNo = model.slot;
-    ModuleAddress_Set(s);
-    pub.ModuleType = type;
-    pub.InitControlWord = type == 5 ? "0000" : "1100";
+    ModuleAddress_Of(s, model);
+    ModuleType_Set(pub, type);
     pub.SendCancel = -1;
     pub.StepRange = {3, first, first + 15};
 
@@ -102,19 +70,15 @@ bool run(const char* name, int type, int first)
     QuietUi ui;
     Transfer transfer(pub, link, tasks, ui);
 
-    const double w0 = wallSeconds(), t0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID), p0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    RunClock clock;
     const int result = transfer.SendMain(5);
-    const double wall = wallSeconds() - w0;
-    const double toolCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - t0;
-    const double procCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - p0;
+    clock.stop();
     const double minimum = double(counted.mandatedMs) / 1000;
 
     std::printf("%-34s result %d, %d items, %d task exchanges (+ opening and closing)\n", name, result,
                 transfer.progressValue(), counted.exchanges);
-    std::printf("    wall %8.3f s   minimum %8.3f s   over the minimum %+6.2f %%\n", wall, minimum,
-                100.0 * (wall - minimum) / minimum);
-    std::printf("    CPU tool thread %7.3f s = %5.2f %% of wall;  whole process incl. peer %7.3f s = %5.2f %%\n",
-                toolCpu, 100.0 * toolCpu / wall, procCpu, 100.0 * procCpu / wall);
+    clock.printOverMinimum(minimum);
+    clock.printCpu();
     std::fflush(stdout);
     return result == 1 && sink.count == 0;
 }

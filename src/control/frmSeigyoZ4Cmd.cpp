@@ -1,18 +1,15 @@
 #include "control/frmSeigyoZ4Cmd.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "main/Forms.h"
-#include "main/frmMain.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
@@ -43,7 +40,7 @@ std::vector<SubField> FieldsOf(int index)
 }
 } // namespace
 
-frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : ControlBase(forms, 9)
+frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : SeigyoCmdBase(forms, 9)
 {
     setObjectName("frmSeigyoZ4Cmd");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
@@ -56,9 +53,8 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : ControlBase(forms, 9)
     SeigyoFrame = NewFrame(this, "SeigyoFrame", "Control command");
     auto* rows = new QVBoxLayout(SeigyoFrame);
     for (int i = 0; i < 15; ++i) {
-        SeigyoOption[static_cast<size_t>(i)] = NewOption(SeigyoFrame, ArrayName("SeigyoOption", i), kCommands[i]);
+        SeigyoOption[static_cast<size_t>(i)] = NewSeigyoOption(i, kCommands[i]);
         rows->addWidget(SeigyoOption[static_cast<size_t>(i)]);
-        connect(SeigyoOption[static_cast<size_t>(i)], &QRadioButton::clicked, this, [this, i] { SeigyoOption_Click(i); });
     }
     DaSetFrame = NewFrame(this, "DaSetFrame", "Sub command");
     auto* fields = new QGridLayout(DaSetFrame);
@@ -71,14 +67,8 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : ControlBase(forms, 9)
         fields->addWidget(SeigyoText[i], k, 1);
         fields->addWidget(BLabel[i], k, 2);
     }
-    StRegCommand = NewButton(this, "StRegCommand", "St_Reg");
-    SendCommand = NewButton(this, "SendCommand", "Submit");
-    EndCommand = NewButton(this, "EndCommand", "Exit");
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(StRegCommand);
-    buttons->addWidget(SendCommand);
-    buttons->addWidget(EndCommand);
+    QVBoxLayout* buttons = NewCommandButtons();
+    buttons->insertStretch(0);
     auto* right = new QVBoxLayout;
     right->addWidget(DaSetFrame);
     right->addLayout(buttons);
@@ -86,18 +76,13 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : ControlBase(forms, 9)
     box->addWidget(JikFrame, 0, 0, 1, 2);
     box->addWidget(SeigyoFrame, 1, 0);
     box->addLayout(right, 1, 1);
-
-    // Sending commands and the status snapshot come with the control work.
-    MarkNotBuilt(StRegCommand);
-    MarkNotBuilt(SendCommand);
-    connect(EndCommand, &QPushButton::clicked, this, &QWidget::close);
     SeigyoText_Reset();
 }
 
 void frmSeigyoZ4Cmd::Form_Load()
 {
     const Public& p = forms_.pub;
-    setWindowTitle("Control command transmit(" + forms_.Main().CpuCombo->currentText() + ")");
+    setModelTitle("Control command transmit");
     SeigyoText_Reset();
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);

@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "main/Forms.h"
 #include "main/frmMain.h"
@@ -19,12 +23,23 @@ namespace posmod {
 
 namespace {
 constexpr const char* kNotBuilt = "posmodNotBuilt";
+
+QBoxLayout* NewBox(QWidget* owner, Qt::Orientation o)
+{
+    if (o == Qt::Vertical) return new QVBoxLayout(owner);
+    return new QHBoxLayout(owner);
 }
+} // namespace
 
 void MarkNotBuilt(QObject* control)
 {
     control->setProperty(kNotBuilt, true);
     SetControlEnabled(control, false);
+}
+
+void MarkNotBuilt(std::initializer_list<QObject*> controls)
+{
+    for (QObject* c : controls) MarkNotBuilt(c);
 }
 
 bool IsNotBuilt(const QObject* control) { return control->property(kNotBuilt).toBool(); }
@@ -105,6 +120,84 @@ FlexGrid* NewGrid(QWidget* parent, const QString& name)
     return g;
 }
 
+QComboBox* NewCombo(QWidget* parent, const QString& name)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    return c;
+}
+
+QGroupBox* NewHexDecFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& hex,
+                          const char* hexName, QRadioButton*& dec, const char* decName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Hex / Dec Display");
+    hex = NewOption(f, hexName, "Hex display", true);
+    dec = NewOption(f, decName, "Dec display");
+    QBoxLayout* box = NewBox(f, o);
+    box->addWidget(hex);
+    box->addWidget(dec);
+    return f;
+}
+
+QGroupBox* NewRunModeFrame(QWidget* parent, const char* name, QRadioButton*& current, const char* currentName,
+                           QRadioButton*& setting, const char* settingName, QPushButton*& mode,
+                           const char* modeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Operation mode display");
+    current = NewOption(f, currentName, "Current data", true);
+    setting = NewOption(f, settingName, "Setting data");
+    mode = NewButton(f, modeName, "Operation mode");
+    auto* box = new QVBoxLayout(f);
+    box->addWidget(current);
+    box->addWidget(setting);
+    box->addWidget(mode);
+    return f;
+}
+
+QGroupBox* NewCsvLoadFrame(QWidget* parent, const char* name, Qt::Orientation o, QPushButton*& execute,
+                           const char* executeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Csv format load");
+    execute = NewButton(f, executeName, "Execute");
+    NewBox(f, o)->addWidget(execute);
+    return f;
+}
+
+QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& current,
+                           const char* currentName, QRadioButton*& setting, const char* settingName,
+                           QPushButton*& execute, const char* executeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Csv format file save");
+    current = NewOption(f, currentName, "Current data");
+    setting = NewOption(f, settingName, "Setting data", true);
+    execute = NewButton(f, executeName, "Execute");
+    QBoxLayout* box = NewBox(f, o);
+    box->addWidget(current);
+    box->addWidget(setting);
+    box->addWidget(execute);
+    return f;
+}
+
+QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids)
+{
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(name);
+    for (size_t t = 0; t < grids.size(); ++t) {
+        auto* page = new QWidget(tabs);
+        grids[t] = NewGrid(page, ArrayName(gridName, static_cast<int>(t)));
+        (new QVBoxLayout(page))->addWidget(grids[t]);
+        tabs->addTab(page, QString());
+    }
+    return tabs;
+}
+
+void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
+{
+    for (int t = 0; t < tabs->count(); ++t)
+        tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes)));
+    tabs->setCurrentIndex(0);
+}
+
 std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal)
 {
     if (!decimal || hex.empty()) return hex;
@@ -168,6 +261,11 @@ void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firs
 }
 
 FormBase::FormBase(Forms& forms, int formNo) : QWidget(nullptr), forms_(forms), formNo_(formNo) {}
+
+void FormBase::setModelTitle(const std::string& head)
+{
+    setWindowTitle(QString::fromStdString(head) + "(" + forms_.Main().CpuCombo->currentText() + ")");
+}
 
 void EditorBase::closeEvent(QCloseEvent* e)
 {

@@ -3,24 +3,30 @@
 // function does not exist yet, and the behaviour of the editors when they close.
 #include <QWidget>
 #include <array>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 
 namespace posmod {
 
 class Forms;
 class FlexGrid;
+struct Settings;
 
 // A control whose function is not there yet stays disabled, also when its window is unlocked.
 void MarkNotBuilt(QObject* control);
+void MarkNotBuilt(std::initializer_list<QObject*> controls);
 bool IsNotBuilt(const QObject* control);
 // Enabled as the lock sets it (QWidget, QAction or the menu of a QMenu).
 void SetControlEnabled(QObject* control, bool enable);
@@ -36,6 +42,27 @@ QCheckBox* NewCheck(QWidget* parent, const QString& name, const char* caption);
 QLabel* NewLabel(QWidget* parent, const QString& name, const char* caption);
 QLineEdit* NewText(QWidget* parent, const QString& name, int maxLength = 0);
 FlexGrid* NewGrid(QWidget* parent, const QString& name);
+QComboBox* NewCombo(QWidget* parent, const QString& name);
+
+// The option frames of the editors; their controls stand in a column (Qt::Vertical) or a row.
+// "Hex / Dec Display": Hex display (checked) or Dec display.
+QGroupBox* NewHexDecFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& hex,
+                          const char* hexName, QRadioButton*& dec, const char* decName);
+// "Operation mode display": Current data (checked) or Setting data, and the mode button.
+QGroupBox* NewRunModeFrame(QWidget* parent, const char* name, QRadioButton*& current, const char* currentName,
+                           QRadioButton*& setting, const char* settingName, QPushButton*& mode,
+                           const char* modeName);
+// "Csv format load": its Execute button.
+QGroupBox* NewCsvLoadFrame(QWidget* parent, const char* name, Qt::Orientation o, QPushButton*& execute,
+                           const char* executeName);
+// "Csv format file save": Current data or Setting data (checked), and Execute.
+QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& current,
+                           const char* currentName, QRadioButton*& setting, const char* settingName,
+                           QPushButton*& execute, const char* executeName);
+// One tab page per grid, the grids named gridName(0), gridName(1), ...
+QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids);
+// Tab captions from the axis names, cut to maxBytes; the first tab in front.
+void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
 
 // Hex text of a current-data cell as shown: unchanged in hex display, else its decimal
 // value, signed for a 32-bit item. Empty stays empty.
@@ -67,6 +94,9 @@ public:
     virtual void Form_Load() {}
 
 protected:
+    // The caption head followed by the model chosen in the main window: "head(model)".
+    void setModelTitle(const std::string& head);
+
     Forms& forms_;
 
 private:

@@ -1,6 +1,5 @@
 #include "params/frmParm7W.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,10 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "main/Forms.h"
-#include "main/frmMain.h"
 #include "platform/FlexGrid.h"
 #include "shared/Conversions.h"
 
@@ -26,34 +23,16 @@ frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms, 3)
     SelHText = NewText(this, "SelHText");
     SelHText->hide();
 
-    HexDecHFrame = NewFrame(this, "HexDecHFrame", "Hex / Dec Display");
-    HexHOption = NewOption(HexDecHFrame, "HexHOption", "Hex display", true);
-    DecHOption = NewOption(HexDecHFrame, "DecHOption", "Dec display");
-    auto* hexDec = new QVBoxLayout(HexDecHFrame);
-    hexDec->addWidget(HexHOption);
-    hexDec->addWidget(DecHOption);
-
-    RunMode7WFrame = NewFrame(this, "RunMode7WFrame", "Operation mode display");
-    CpuRead7WOption = NewOption(RunMode7WFrame, "CpuRead7WOption", "Current data", true);
-    CpuWrite7WOption = NewOption(RunMode7WFrame, "CpuWrite7WOption", "Setting data");
-    RunModeHCommand = NewButton(RunMode7WFrame, "RunModeHCommand", "Operation mode");
-    auto* runMode = new QVBoxLayout(RunMode7WFrame);
-    runMode->addWidget(CpuRead7WOption);
-    runMode->addWidget(CpuWrite7WOption);
-    runMode->addWidget(RunModeHCommand);
+    HexDecHFrame = NewHexDecFrame(this, "HexDecHFrame", Qt::Vertical, HexHOption, "HexHOption", DecHOption,
+                                  "DecHOption");
+    RunMode7WFrame = NewRunModeFrame(this, "RunMode7WFrame", CpuRead7WOption, "CpuRead7WOption", CpuWrite7WOption,
+                                     "CpuWrite7WOption", RunModeHCommand, "RunModeHCommand");
 
     ParmCsv7WFrame = NewFrame(this, "ParmCsv7WFrame", "Csv format edit");
-    PramRead7WFrame = NewFrame(ParmCsv7WFrame, "PramRead7WFrame", "Csv format load");
-    Parm7WCsv_Cmd1 = NewButton(PramRead7WFrame, "Parm7WCsv_Cmd1", "Execute");
-    (new QVBoxLayout(PramRead7WFrame))->addWidget(Parm7WCsv_Cmd1);
-    PramWrite7WFrame = NewFrame(ParmCsv7WFrame, "PramWrite7WFrame", "Csv format file save");
-    Pram7WOption1 = NewOption(PramWrite7WFrame, "Pram7WOption1", "Current data");
-    Pram7WOption2 = NewOption(PramWrite7WFrame, "Pram7WOption2", "Setting data", true);
-    Parm7WCsv_Cmd2 = NewButton(PramWrite7WFrame, "Parm7WCsv_Cmd2", "Execute");
-    auto* write = new QVBoxLayout(PramWrite7WFrame);
-    write->addWidget(Pram7WOption1);
-    write->addWidget(Pram7WOption2);
-    write->addWidget(Parm7WCsv_Cmd2);
+    PramRead7WFrame =
+        NewCsvLoadFrame(ParmCsv7WFrame, "PramRead7WFrame", Qt::Vertical, Parm7WCsv_Cmd1, "Parm7WCsv_Cmd1");
+    PramWrite7WFrame = NewCsvSaveFrame(ParmCsv7WFrame, "PramWrite7WFrame", Qt::Vertical, Pram7WOption1, "Pram7WOption1",
+                                       Pram7WOption2, "Pram7WOption2", Parm7WCsv_Cmd2, "Parm7WCsv_Cmd2");
     auto* csv = new QHBoxLayout(ParmCsv7WFrame);
     csv->addWidget(PramRead7WFrame);
     csv->addWidget(PramWrite7WFrame);
@@ -81,10 +60,8 @@ frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms, 3)
     grid->addLayout(buttons, 3, 0, 1, 2);
 
     // Editing, writing, CSV files, printing and the mode display come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{RunModeHCommand, Parm7WCsv_Cmd1, Parm7WCsv_Cmd2,
-                                                     SendH_Command, PrnCommand, DefaultH_Command,
-                                                     CancelH_Command})
-        MarkNotBuilt(c);
+    MarkNotBuilt({RunModeHCommand, Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, SendH_Command, PrnCommand, DefaultH_Command,
+                  CancelH_Command});
 
     connect(EndH_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(HexHOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
@@ -99,8 +76,7 @@ void frmParm7W::setupGrids()
 void frmParm7W::Form_Load()
 {
     const Public& p = forms_.pub;
-    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(" +
-                                          forms_.Main().CpuCombo->currentText().toStdString() + ")"));
+    setModelTitle(p.DataSourceCaption + "Common parameter setting");
     HexHOption->setChecked(true);
     setupGrids();
     ParmCsv7WFrame->setVisible(!p.DataSourceCaption.empty());

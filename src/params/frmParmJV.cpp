@@ -20,34 +20,15 @@ frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms, 1)
     SelText = NewText(this, "SelText");
     SelText->hide();
 
-    HexDecFrame = NewFrame(this, "HexDecFrame", "Hex / Dec Display");
-    HexOption = NewOption(HexDecFrame, "HexOption", "Hex display", true);
-    DecOption = NewOption(HexDecFrame, "DecOption", "Dec display");
-    auto* hexDec = new QVBoxLayout(HexDecFrame);
-    hexDec->addWidget(HexOption);
-    hexDec->addWidget(DecOption);
-
-    RunModeFrame = NewFrame(this, "RunModeFrame", "Operation mode display");
-    CpuReadOption = NewOption(RunModeFrame, "CpuReadOption", "Current data", true);
-    CpuWriteOption = NewOption(RunModeFrame, "CpuWriteOption", "Setting data");
-    RunModeCommand = NewButton(RunModeFrame, "RunModeCommand", "Operation mode");
-    auto* runMode = new QVBoxLayout(RunModeFrame);
-    runMode->addWidget(CpuReadOption);
-    runMode->addWidget(CpuWriteOption);
-    runMode->addWidget(RunModeCommand);
+    HexDecFrame = NewHexDecFrame(this, "HexDecFrame", Qt::Vertical, HexOption, "HexOption", DecOption, "DecOption");
+    RunModeFrame = NewRunModeFrame(this, "RunModeFrame", CpuReadOption, "CpuReadOption", CpuWriteOption,
+                                   "CpuWriteOption", RunModeCommand, "RunModeCommand");
 
     ParmCsvJVFrame = NewFrame(this, "ParmCsvJVFrame", "Csv format edit");
-    PramReadJVFrame = NewFrame(ParmCsvJVFrame, "PramReadJVFrame", "Csv format load");
-    ParmJVCsv_Cmd1 = NewButton(PramReadJVFrame, "ParmJVCsv_Cmd1", "Execute");
-    (new QVBoxLayout(PramReadJVFrame))->addWidget(ParmJVCsv_Cmd1);
-    PramWriteJVFrame = NewFrame(ParmCsvJVFrame, "PramWriteJVFrame", "Csv format file save");
-    PramJVOption1 = NewOption(PramWriteJVFrame, "PramJVOption1", "Current data");
-    PramJVOption2 = NewOption(PramWriteJVFrame, "PramJVOption2", "Setting data", true);
-    ParmJVCsv_Cmd2 = NewButton(PramWriteJVFrame, "ParmJVCsv_Cmd2", "Execute");
-    auto* write = new QVBoxLayout(PramWriteJVFrame);
-    write->addWidget(PramJVOption1);
-    write->addWidget(PramJVOption2);
-    write->addWidget(ParmJVCsv_Cmd2);
+    PramReadJVFrame =
+        NewCsvLoadFrame(ParmCsvJVFrame, "PramReadJVFrame", Qt::Vertical, ParmJVCsv_Cmd1, "ParmJVCsv_Cmd1");
+    PramWriteJVFrame = NewCsvSaveFrame(ParmCsvJVFrame, "PramWriteJVFrame", Qt::Vertical, PramJVOption1, "PramJVOption1",
+                                       PramJVOption2, "PramJVOption2", ParmJVCsv_Cmd2, "ParmJVCsv_Cmd2");
     auto* csv = new QVBoxLayout(ParmCsvJVFrame);
     csv->addWidget(PramReadJVFrame);
     csv->addWidget(PramWriteJVFrame);
@@ -72,9 +53,8 @@ frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms, 1)
     grid->addLayout(buttons, 1, 0, 1, 2);
 
     // Editing, writing, CSV files, printing and the mode display come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{RunModeCommand, ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command,
-                                                     PrnCommand, Default_Command, Cancel_Command})
-        MarkNotBuilt(c);
+    MarkNotBuilt({RunModeCommand, ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command, PrnCommand, Default_Command,
+                  Cancel_Command});
 
     connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(HexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });

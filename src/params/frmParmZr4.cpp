@@ -11,46 +11,24 @@
 #include <QVBoxLayout>
 
 #include "main/Forms.h"
-#include "main/frmMain.h"
 #include "platform/FlexGrid.h"
-#include "shared/Conversions.h"
 
 namespace posmod {
 
 frmParmZr4::frmParmZr4(Forms& forms) : EditorBase(forms, 2)
 {
     setObjectName("frmParmZr4");
-    AutoSSTab = new QTabWidget(this);
-    AutoSSTab->setObjectName("AutoSSTab");
-    for (int t = 0; t < 4; ++t) {
-        auto* page = new QWidget(AutoSSTab);
-        PrmZ4FlexGrid[static_cast<size_t>(t)] = NewGrid(page, ArrayName("PrmZ4FlexGrid", t));
-        (new QVBoxLayout(page))->addWidget(PrmZ4FlexGrid[static_cast<size_t>(t)]);
-        AutoSSTab->addTab(page, QString());
-    }
+    AutoSSTab = NewGridTabs(this, "AutoSSTab", "PrmZ4FlexGrid", PrmZ4FlexGrid);
     SelHText = NewText(this, "SelHText");
     SelHText->hide();
-    PrmSelZ4Combo = new QComboBox(this);
-    PrmSelZ4Combo->setObjectName("PrmSelZ4Combo");
+    PrmSelZ4Combo = NewCombo(this, "PrmSelZ4Combo");
     PrmSelZ4Combo->hide();
 
-    PramReadZ4Frame = NewFrame(this, "PramReadZ4Frame", "Csv format load");
-    ParmZ4Csv_Cmd1 = NewButton(PramReadZ4Frame, "ParmZ4Csv_Cmd1", "Execute");
-    (new QVBoxLayout(PramReadZ4Frame))->addWidget(ParmZ4Csv_Cmd1);
-    PramWriteZ4Frame = NewFrame(this, "PramWriteZ4Frame", "Csv format file save");
-    PramZ4Option1 = NewOption(PramWriteZ4Frame, "PramZ4Option1", "Current data");
-    PramZ4Option2 = NewOption(PramWriteZ4Frame, "PramZ4Option2", "Setting data", true);
-    ParmZ4Csv_Cmd2 = NewButton(PramWriteZ4Frame, "ParmZ4Csv_Cmd2", "Execute");
-    auto* write = new QHBoxLayout(PramWriteZ4Frame);
-    write->addWidget(PramZ4Option1);
-    write->addWidget(PramZ4Option2);
-    write->addWidget(ParmZ4Csv_Cmd2);
-    HexDecZ4Frame = NewFrame(this, "HexDecZ4Frame", "Hex / Dec Display");
-    HexZ4Option = NewOption(HexDecZ4Frame, "HexZ4Option", "Hex display", true);
-    DecZ4Option = NewOption(HexDecZ4Frame, "DecZ4Option", "Dec display");
-    auto* hexDec = new QHBoxLayout(HexDecZ4Frame);
-    hexDec->addWidget(HexZ4Option);
-    hexDec->addWidget(DecZ4Option);
+    PramReadZ4Frame = NewCsvLoadFrame(this, "PramReadZ4Frame", Qt::Vertical, ParmZ4Csv_Cmd1, "ParmZ4Csv_Cmd1");
+    PramWriteZ4Frame = NewCsvSaveFrame(this, "PramWriteZ4Frame", Qt::Horizontal, PramZ4Option1, "PramZ4Option1",
+                                       PramZ4Option2, "PramZ4Option2", ParmZ4Csv_Cmd2, "ParmZ4Csv_Cmd2");
+    HexDecZ4Frame = NewHexDecFrame(this, "HexDecZ4Frame", Qt::Horizontal, HexZ4Option, "HexZ4Option", DecZ4Option,
+                                   "DecZ4Option");
 
     SendZ4_Command = NewButton(this, "SendZ4_Command", "Submit");
     PrnZ4Command = NewButton(this, "PrnZ4Command", "Print");
@@ -72,9 +50,7 @@ frmParmZr4::frmParmZr4(Forms& forms) : EditorBase(forms, 2)
     box->addLayout(buttons);
 
     // Editing, writing, CSV files and printing come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, SendZ4_Command,
-                                                     PrnZ4Command, DefaultZ4_Command, CancelZ4_Command})
-        MarkNotBuilt(c);
+    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, SendZ4_Command, PrnZ4Command, DefaultZ4_Command, CancelZ4_Command});
 
     connect(EndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(HexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
@@ -89,13 +65,10 @@ void frmParmZr4::setupGrids()
 void frmParmZr4::Form_Load()
 {
     const Public& p = forms_.pub;
-    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(" +
-                                          forms_.Main().CpuCombo->currentText().toStdString() + ")"));
+    setModelTitle(p.DataSourceCaption + "Common parameter setting");
     HexZ4Option->setChecked(true);
     setupGrids();
-    for (int t = 0; t < 4; ++t)
-        AutoSSTab->setTabText(t, QString::fromStdString(StrByte_Cut(p.set.AxisName[static_cast<size_t>(t)], 20)));
-    AutoSSTab->setCurrentIndex(0);
+    SetAxisTabs(AutoSSTab, p.set, 20);
     const bool csv = !p.DataSourceCaption.empty();
     PramReadZ4Frame->setVisible(csv);
     PramWriteZ4Frame->setVisible(csv);

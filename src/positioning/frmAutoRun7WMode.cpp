@@ -10,10 +10,8 @@
 #include <QVBoxLayout>
 
 #include "main/Forms.h"
-#include "main/frmMain.h"
 #include "platform/FlexGrid.h"
 #include "positioning/frmAutoRunJVMode.h"
-#include "shared/Conversions.h"
 
 namespace posmod {
 
@@ -29,37 +27,17 @@ const std::vector<GridColumn> kColumns = {
 frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms, 5)
 {
     setObjectName("frmAutoRun7WMode");
-    AutoSSTab = new QTabWidget(this);
-    AutoSSTab->setObjectName("AutoSSTab");
-    for (int t = 0; t < 2; ++t) {
-        auto* page = new QWidget(AutoSSTab);
-        RunMode7WGrid[static_cast<size_t>(t)] = NewGrid(page, ArrayName("RunMode7WGrid", t));
-        (new QVBoxLayout(page))->addWidget(RunMode7WGrid[static_cast<size_t>(t)]);
-        AutoSSTab->addTab(page, QString());
-    }
+    AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunMode7WGrid", RunMode7WGrid);
     AutoSel7WText = NewText(this, "AutoSel7WText");
     AutoSel7WText->hide();
-    AutoSel7WCombo = new QComboBox(this);
-    AutoSel7WCombo->setObjectName("AutoSel7WCombo");
+    AutoSel7WCombo = NewCombo(this, "AutoSel7WCombo");
     AutoSel7WCombo->hide();
 
-    AutoHexDec7WFrame = NewFrame(this, "AutoHexDec7WFrame", "Hex / Dec Display");
-    AutoHex7WOption = NewOption(AutoHexDec7WFrame, "AutoHex7WOption", "Hex display", true);
-    AutoDec7WOption = NewOption(AutoHexDec7WFrame, "AutoDec7WOption", "Dec display");
-    auto* hexDec = new QHBoxLayout(AutoHexDec7WFrame);
-    hexDec->addWidget(AutoHex7WOption);
-    hexDec->addWidget(AutoDec7WOption);
-    AutoRead7WFrame = NewFrame(this, "AutoRead7WFrame", "Csv format load");
-    Auto7WCsv_Cmd1 = NewButton(AutoRead7WFrame, "Auto7WCsv_Cmd1", "Execute");
-    (new QHBoxLayout(AutoRead7WFrame))->addWidget(Auto7WCsv_Cmd1);
-    AutoWrite7WFrame = NewFrame(this, "AutoWrite7WFrame", "Csv format file save");
-    Auto7WOption1 = NewOption(AutoWrite7WFrame, "Auto7WOption1", "Current data");
-    Auto7WOption2 = NewOption(AutoWrite7WFrame, "Auto7WOption2", "Setting data", true);
-    Auto7WCsv_Cmd2 = NewButton(AutoWrite7WFrame, "Auto7WCsv_Cmd2", "Execute");
-    auto* write = new QHBoxLayout(AutoWrite7WFrame);
-    write->addWidget(Auto7WOption1);
-    write->addWidget(Auto7WOption2);
-    write->addWidget(Auto7WCsv_Cmd2);
+    AutoHexDec7WFrame = NewHexDecFrame(this, "AutoHexDec7WFrame", Qt::Horizontal, AutoHex7WOption, "AutoHex7WOption",
+                                       AutoDec7WOption, "AutoDec7WOption");
+    AutoRead7WFrame = NewCsvLoadFrame(this, "AutoRead7WFrame", Qt::Horizontal, Auto7WCsv_Cmd1, "Auto7WCsv_Cmd1");
+    AutoWrite7WFrame = NewCsvSaveFrame(this, "AutoWrite7WFrame", Qt::Horizontal, Auto7WOption1, "Auto7WOption1",
+                                       Auto7WOption2, "Auto7WOption2", Auto7WCsv_Cmd2, "Auto7WCsv_Cmd2");
 
     AutoCancel7W_Command = NewButton(this, "AutoCancel7W_Command", "Cancel");
     AutoSend7W_Command = NewButton(this, "AutoSend7W_Command", "Submit");
@@ -82,9 +60,8 @@ frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms, 5)
     box->addLayout(buttons);
 
     // Editing, writing, CSV files and printing come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{Auto7WCsv_Cmd1, Auto7WCsv_Cmd2, AutoCancel7W_Command,
-                                                     AutoSend7W_Command, AutoDefault7W_Command, PrnCommand})
-        MarkNotBuilt(c);
+    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2, AutoCancel7W_Command, AutoSend7W_Command, AutoDefault7W_Command,
+                  PrnCommand});
 
     connect(AutoEnd7W_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHex7WOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
@@ -94,8 +71,7 @@ frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms, 5)
 void frmAutoRun7WMode::Form_Load()
 {
     Public& p = forms_.pub;
-    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Automatic operation data setting(" +
-                                          forms_.Main().CpuCombo->currentText().toStdString() + ")"));
+    setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
     AutoHex7WOption->setChecked(true);
@@ -103,9 +79,7 @@ void frmAutoRun7WMode::Form_Load()
     const bool csv = !p.DataSourceCaption.empty();
     AutoRead7WFrame->setVisible(csv);
     AutoWrite7WFrame->setVisible(csv);
-    for (int t = 0; t < 2; ++t)
-        AutoSSTab->setTabText(t, QString::fromStdString(StrByte_Cut(p.set.AxisName[static_cast<size_t>(t)], 46)));
-    AutoSSTab->setCurrentIndex(0);
+    SetAxisTabs(AutoSSTab, p.set, 46);
     showCurrent();
     RunMode7WGrid[0]->setRow(2);
     RunMode7WGrid[0]->setCol(2);

@@ -44,32 +44,21 @@ frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms, 4)
     RunModeGrid = NewGrid(this, "RunModeGrid");
     AutoSelText = NewText(this, "AutoSelText");
     AutoSelText->hide();
-    AutoSelCombo = new QComboBox(this);
-    AutoSelCombo->setObjectName("AutoSelCombo");
+    AutoSelCombo = NewCombo(this, "AutoSelCombo");
     AutoSelCombo->hide();
 
     AutoCsvJVFrame = NewFrame(this, "AutoCsvJVFrame", "Csv format edit");
-    AutoWriteJVFrame = NewFrame(AutoCsvJVFrame, "AutoWriteJVFrame", "Csv format file save");
-    AutoJVOption1 = NewOption(AutoWriteJVFrame, "AutoJVOption1", "Current data");
-    AutoJVOption2 = NewOption(AutoWriteJVFrame, "AutoJVOption2", "Setting data", true);
-    AutoJVCsv_Cmd2 = NewButton(AutoWriteJVFrame, "AutoJVCsv_Cmd2", "Execute");
-    auto* write = new QHBoxLayout(AutoWriteJVFrame);
-    write->addWidget(AutoJVOption1);
-    write->addWidget(AutoJVOption2);
-    write->addWidget(AutoJVCsv_Cmd2);
-    AutoReadJVFrame = NewFrame(AutoCsvJVFrame, "AutoReadJVFrame", "Csv format load");
-    AutoJVCsv_Cmd1 = NewButton(AutoReadJVFrame, "AutoJVCsv_Cmd1", "Execute");
-    (new QHBoxLayout(AutoReadJVFrame))->addWidget(AutoJVCsv_Cmd1);
+    AutoWriteJVFrame = NewCsvSaveFrame(AutoCsvJVFrame, "AutoWriteJVFrame", Qt::Horizontal, AutoJVOption1,
+                                       "AutoJVOption1", AutoJVOption2, "AutoJVOption2", AutoJVCsv_Cmd2,
+                                       "AutoJVCsv_Cmd2");
+    AutoReadJVFrame =
+        NewCsvLoadFrame(AutoCsvJVFrame, "AutoReadJVFrame", Qt::Horizontal, AutoJVCsv_Cmd1, "AutoJVCsv_Cmd1");
     auto* csv = new QHBoxLayout(AutoCsvJVFrame);
     csv->addWidget(AutoReadJVFrame);
     csv->addWidget(AutoWriteJVFrame);
 
-    AutoHexDecFrame = NewFrame(this, "AutoHexDecFrame", "Hex / Dec Display");
-    AutoHexOption = NewOption(AutoHexDecFrame, "AutoHexOption", "Hex display", true);
-    AutoDecOption = NewOption(AutoHexDecFrame, "AutoDecOption", "Dec display");
-    auto* hexDec = new QHBoxLayout(AutoHexDecFrame);
-    hexDec->addWidget(AutoHexOption);
-    hexDec->addWidget(AutoDecOption);
+    AutoHexDecFrame = NewHexDecFrame(this, "AutoHexDecFrame", Qt::Horizontal, AutoHexOption, "AutoHexOption",
+                                     AutoDecOption, "AutoDecOption");
 
     AutoCancel_Command = NewButton(this, "AutoCancel_Command", "Cancel");
     AutoDefault_Command = NewButton(this, "AutoDefault_Command", "Default");
@@ -90,9 +79,8 @@ frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms, 4)
     box->addLayout(buttons);
 
     // Editing, writing, CSV files and printing come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{AutoJVCsv_Cmd1, AutoJVCsv_Cmd2, AutoCancel_Command,
-                                                     AutoDefault_Command, AutoSend_Command, PrnCommand})
-        MarkNotBuilt(c);
+    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2, AutoCancel_Command, AutoDefault_Command, AutoSend_Command,
+                  PrnCommand});
 
     connect(AutoEnd_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });

@@ -11,10 +11,8 @@
 
 #include "main/Forms.h"
 #include "main/TaskSend.h"
-#include "main/frmMain.h"
 #include "platform/FlexGrid.h"
 #include "positioning/frmAutoRunJVMode.h"
-#include "shared/Conversions.h"
 
 namespace posmod {
 
@@ -31,37 +29,17 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms, 6)
 {
     setObjectName("frmAutoRunZr4Mode");
     setWindowTitle("Automatic operation data setting");
-    AutoSSTab = new QTabWidget(this);
-    AutoSSTab->setObjectName("AutoSSTab");
-    for (int t = 0; t < 4; ++t) {
-        auto* page = new QWidget(AutoSSTab);
-        RunModeZr4Grid[static_cast<size_t>(t)] = NewGrid(page, ArrayName("RunModeZr4Grid", t));
-        (new QVBoxLayout(page))->addWidget(RunModeZr4Grid[static_cast<size_t>(t)]);
-        AutoSSTab->addTab(page, QString());
-    }
+    AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunModeZr4Grid", RunModeZr4Grid);
     AutoSelZ4Text = NewText(this, "AutoSelZ4Text");
     AutoSelZ4Text->hide();
-    AutoSelZ4Combo = new QComboBox(this);
-    AutoSelZ4Combo->setObjectName("AutoSelZ4Combo");
+    AutoSelZ4Combo = NewCombo(this, "AutoSelZ4Combo");
     AutoSelZ4Combo->hide();
 
-    AutoHexDecZ4Frame = NewFrame(this, "AutoHexDecZ4Frame", "Hex / Dec Display");
-    AutoHexZ4Option = NewOption(AutoHexDecZ4Frame, "AutoHexZ4Option", "Hex display", true);
-    AutoDecZ4Option = NewOption(AutoHexDecZ4Frame, "AutoDecZ4Option", "Dec display");
-    auto* hexDec = new QHBoxLayout(AutoHexDecZ4Frame);
-    hexDec->addWidget(AutoHexZ4Option);
-    hexDec->addWidget(AutoDecZ4Option);
-    AutoReadZ4Frame = NewFrame(this, "AutoReadZ4Frame", "Csv format load");
-    AutoZ4Csv_Cmd1 = NewButton(AutoReadZ4Frame, "AutoZ4Csv_Cmd1", "Execute");
-    (new QHBoxLayout(AutoReadZ4Frame))->addWidget(AutoZ4Csv_Cmd1);
-    AutoWriteZ4Frame = NewFrame(this, "AutoWriteZ4Frame", "Csv format file save");
-    AutoZ4Option1 = NewOption(AutoWriteZ4Frame, "AutoZ4Option1", "Current data");
-    AutoZ4Option2 = NewOption(AutoWriteZ4Frame, "AutoZ4Option2", "Setting data", true);
-    AutoZ4Csv_Cmd2 = NewButton(AutoWriteZ4Frame, "AutoZ4Csv_Cmd2", "Execute");
-    auto* write = new QHBoxLayout(AutoWriteZ4Frame);
-    write->addWidget(AutoZ4Option1);
-    write->addWidget(AutoZ4Option2);
-    write->addWidget(AutoZ4Csv_Cmd2);
+    AutoHexDecZ4Frame = NewHexDecFrame(this, "AutoHexDecZ4Frame", Qt::Horizontal, AutoHexZ4Option, "AutoHexZ4Option",
+                                       AutoDecZ4Option, "AutoDecZ4Option");
+    AutoReadZ4Frame = NewCsvLoadFrame(this, "AutoReadZ4Frame", Qt::Horizontal, AutoZ4Csv_Cmd1, "AutoZ4Csv_Cmd1");
+    AutoWriteZ4Frame = NewCsvSaveFrame(this, "AutoWriteZ4Frame", Qt::Horizontal, AutoZ4Option1, "AutoZ4Option1",
+                                       AutoZ4Option2, "AutoZ4Option2", AutoZ4Csv_Cmd2, "AutoZ4Csv_Cmd2");
 
     AutoCancelZ4_Command = NewButton(this, "AutoCancelZ4_Command", "Cancel");
     AutoDefaultZ4_Command = NewButton(this, "AutoDefaultZ4_Command", "Default");
@@ -85,10 +63,8 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms, 6)
     box->addLayout(buttons);
 
     // Editing, writing, CSV files, printing and teaching come with the full editor.
-    for (QObject* c : std::initializer_list<QObject*>{AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, AutoCancelZ4_Command,
-                                                     AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command,
-                                                     Teach_Command})
-        MarkNotBuilt(c);
+    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command,
+                  PrnZ4Command, Teach_Command});
 
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
@@ -98,8 +74,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms, 6)
 void frmAutoRunZr4Mode::Form_Load()
 {
     Public& p = forms_.pub;
-    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Automatic operation data setting(" +
-                                          forms_.Main().CpuCombo->currentText().toStdString() + ")"));
+    setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
     AutoHexZ4Option->setChecked(true);
@@ -107,9 +82,7 @@ void frmAutoRunZr4Mode::Form_Load()
     const bool csv = !p.DataSourceCaption.empty();
     AutoReadZ4Frame->setVisible(csv);
     AutoWriteZ4Frame->setVisible(csv);
-    for (int t = 0; t < 4; ++t)
-        AutoSSTab->setTabText(t, QString::fromStdString(StrByte_Cut(p.set.AxisName[static_cast<size_t>(t)], 20)));
-    AutoSSTab->setCurrentIndex(0);
+    SetAxisTabs(AutoSSTab, p.set, 20);
     showCurrent();
     RunModeZr4Grid[0]->setRow(2);
     RunModeZr4Grid[0]->setCol(2);

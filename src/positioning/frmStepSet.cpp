@@ -7,29 +7,17 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "transfer/RangeEntry.h"
+#include "transfer/RangeDialog.h"
 
 namespace posmod {
 
 frmStepSet::frmStepSet(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
 {
-    setObjectName("frmStepSet");
-    setWindowTitle("Step cnt setting");
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
+    RangeDialog_Setup(this, "frmStepSet", "Step cnt setting");
     Label2 = new QLabel("Step No.", this);
     Label2->setObjectName("Label2");
-    Label3 = new QLabel("~", this);
-    Label3->setObjectName("Label3");
-    for (int i = 0; i < 2; ++i) {
-        StepText[i] = new QLineEdit(this);
-        StepText[i]->setObjectName(QString("StepText(%1)").arg(i));
-    }
-    StepCommand = new QPushButton("OK", this);
-    StepCommand->setObjectName("StepCommand");
-    StepCommand->setDefault(true);
-    CancelCommand = new QPushButton("Cancel", this);
-    CancelCommand->setObjectName("CancelCommand");
+    NewStepPair(this, StepText, Label3, 0);
+    QHBoxLayout* buttons = NewOkCancel(this, StepCommand, "StepCommand", CancelCommand);
     connect(StepCommand, &QPushButton::clicked, this, &frmStepSet::StepCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmStepSet::CancelCommand_Click);
 
@@ -38,10 +26,6 @@ frmStepSet::frmStepSet(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub
     grid->addWidget(StepText[0], 0, 1);
     grid->addWidget(Label3, 0, 2);
     grid->addWidget(StepText[1], 0, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(StepCommand);
-    buttons->addWidget(CancelCommand);
     grid->addLayout(buttons, 1, 0, 1, 4);
 }
 
@@ -51,7 +35,7 @@ void frmStepSet::showEvent(QShowEvent* e)
     if (!e->spontaneous()) {
         for (auto* t : StepText) t->clear();
         StepText[0]->setFocus();
-        if (parentWidget()) move(parentWidget()->window()->pos());
+        MoveToOpener(this);
     }
     QDialog::showEvent(e);
 }
@@ -59,12 +43,7 @@ void frmStepSet::showEvent(QShowEvent* e)
 void frmStepSet::StepCommand_Click()
 {
     int32_t first = 0, last = 0;
-    const RangeEntryError e = StepPair_Check(StepText[0]->text().toStdString(),
-                                             StepText[1]->text().toStdString(), first, last);
-    if (e != RangeEntryError::None) {
-        msg_.show(RangeEntry_Message(e), MsgIcon::Exclamation);
-        return;
-    }
+    if (!StepPair_Read(StepText, msg_, first, last)) return;
     pub_.StepRange.Result = 3;
     pub_.StepRange.FirstStep = first;
     pub_.StepRange.LastStep = last;

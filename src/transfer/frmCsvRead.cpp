@@ -8,15 +8,14 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "transfer/RangeDialog.h"
 #include "transfer/RangeEntry.h"
 
 namespace posmod {
 
 frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
 {
-    setObjectName("frmCsvRead");
-    setWindowTitle("Csv format file store range");
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    RangeDialog_Setup(this, "frmCsvRead", "Csv format file store range");
     setFont(QFont("Arial"));
 
     DataCombo = new QComboBox(this);
@@ -25,18 +24,8 @@ frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub
     JikCombo->setObjectName("JikCombo");
     Label2 = new QLabel("Automatic operation step", this);
     Label2->setObjectName("Label2");
-    Label3 = new QLabel("~", this);
-    Label3->setObjectName("Label3");
-    for (int i = 0; i < 2; ++i) {
-        StepText[i] = new QLineEdit(this);
-        StepText[i]->setObjectName(QString("StepText(%1)").arg(i));
-        StepText[i]->setMaxLength(3);
-    }
-    DefaultCommand = new QPushButton("OK", this);
-    DefaultCommand->setObjectName("DefaultCommand");
-    DefaultCommand->setDefault(true);
-    CancelCommand = new QPushButton("Cancel", this);
-    CancelCommand->setObjectName("CancelCommand");
+    NewStepPair(this, StepText, Label3, 3);
+    QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
     connect(DefaultCommand, &QPushButton::clicked, this, &frmCsvRead::DefaultCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmCsvRead::CancelCommand_Click);
 
@@ -47,10 +36,6 @@ frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub
     grid->addWidget(StepText[0], 3, 0);
     grid->addWidget(Label3, 3, 1);
     grid->addWidget(StepText[1], 3, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(DefaultCommand);
-    buttons->addWidget(CancelCommand);
     grid->addLayout(buttons, 4, 0, 1, 4);
     Form_Load();
 }
@@ -80,7 +65,7 @@ void frmCsvRead::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous()) {
         Form_Load();
-        if (parentWidget()) move(parentWidget()->window()->pos());
+        MoveToOpener(this);
     }
     QDialog::showEvent(e);
 }
@@ -88,12 +73,7 @@ void frmCsvRead::showEvent(QShowEvent* e)
 void frmCsvRead::DefaultCommand_Click()
 {
     int32_t first = 0, last = 0;
-    const RangeEntryError e = StepPair_Check(StepText[0]->text().toStdString(),
-                                             StepText[1]->text().toStdString(), first, last);
-    if (e != RangeEntryError::None) {
-        msg_.show(RangeEntry_Message(e), MsgIcon::Exclamation);
-        return;
-    }
+    if (!StepPair_Read(StepText, msg_, first, last)) return;
     pub_.CsvStoreRange[0] = CsvStoreKind_FromText(DataCombo->currentText().toStdString());
     if (pub_.ModuleType != 1)
         pub_.CsvStoreRange[1] = CsvStoreAxis_FromText(pub_.ModuleType, JikCombo->currentText().toStdString());

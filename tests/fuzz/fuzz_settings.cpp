@@ -1,16 +1,8 @@
 // libFuzzer target of the Setting.ini reader.
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
+#include "FuzzTarget.h"
 #include "SettingsFuzzCheck.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string problem = posmod::settingsFuzzCheck(std::string(reinterpret_cast<const char*>(data), size));
-    if (!problem.empty()) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
-        std::abort();
-    }
-    return 0;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    return posmod::FuzzOne(posmod::settingsFuzzCheck, data, size);
 }

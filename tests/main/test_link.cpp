@@ -7,6 +7,7 @@
 #include "main/Frames.h"
 #include "main/Link.h"
 #include "support/CaptureSink.h"
+#include "support/PeerSettings.h"
 #include "support/VirtualPorts.h"
 #include "support/VirtualRuntime.h"
 
@@ -37,18 +38,8 @@ public:
         sock.reset();
         rt = std::make_unique<VirtualRuntime>();
         Public_Reset(pub);
-        Settings& s = pub.set;
-        s.LinkKind = kind;
-        s.R_ProcNo = proc;
-        s.R_StatNo = kind == 0 ? station : "";
-        s.R_LpAddr = "FFFF";
-        s.R_PortNo = 1;
-        s.L_SeriNo = "00";
-        s.L_StatNo = kind == 1 ? station : "";
-        s.L_LpAddr = "FFFF";
-        s.L_IpAddr = "127.0.0.1";
-        s.L_PortNo = "3004";
-        pub.ReplyStatusOffset = kind == 0 && !station.empty() ? 2 : 0;
+        LinkSettings_Set(pub, kind, proc, station, 1);
+        pub.set.L_PortNo = "3004";
         PeerConfig cfg{proc, station, 0};
         com = std::make_unique<VirtualSerialPort>(*rt, cpu, cfg);
         sock = std::make_unique<VirtualTcpClient>(*rt, cpu, cfg);

@@ -3,7 +3,6 @@
 // of the serial port waits its 1 s.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <cstdlib>
 
 #include "fakecpu/FakeCpu.h"
@@ -12,6 +11,8 @@
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
 #include "support/CaptureSink.h"
+#include "support/CoreApp.h"
+#include "support/PeerSettings.h"
 
 using namespace posmod;
 
@@ -21,29 +22,13 @@ using Texts = std::vector<std::string>;
 
 class LinkEndToEnd : public ::testing::Test {
 public:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "link_e2e";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { CoreApp_Ensure("link_e2e"); }
 
 protected:
     void configure(int kind, int proc, const std::string& station)
     {
         Public_Reset(pub);
-        Settings& s = pub.set;
-        s.LinkKind = kind;
-        s.R_ProcNo = proc;
-        s.R_StatNo = kind == 0 ? station : "";
-        s.R_LpAddr = "FFFF";
-        s.R_PortNo = 3;
-        s.L_SeriNo = "00";
-        s.L_StatNo = kind == 1 ? station : "";
-        s.L_LpAddr = "FFFF";
-        s.L_IpAddr = "127.0.0.1";
-        pub.ReplyStatusOffset = kind == 0 && !station.empty() ? 2 : 0;
+        LinkSettings_Set(pub, kind, proc, station, 3);
     }
 
     Public pub;
@@ -125,10 +110,7 @@ TEST_F(LinkEndToEnd, EthernetOperationOverTcp)
 
 TEST(QtSerialPortTest, SettingsAndDevices)
 {
-    static int argc = 1;
-    static char name[] = "link_e2e";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    CoreApp_Ensure("link_e2e");
     QtRuntime rt;
     QtSerialPort com(rt);
     const struct { const char* text; bool ok; } cases[] = {

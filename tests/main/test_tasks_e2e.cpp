@@ -3,8 +3,6 @@
 // over a pseudo-terminal and over TCP. Kept to one connection per family and link.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 
@@ -18,16 +16,12 @@
 #include "shared/RegisterTable.h"
 #include "shared/SettingsFile.h"
 #include "support/CaptureSink.h"
+#include "support/CoreApp.h"
+#include "support/Hex.h"
+#include "support/PeerSettings.h"
 
 namespace posmod {
 namespace {
-
-std::string hex4(unsigned v)
-{
-    char b[8];
-    std::snprintf(b, sizeof b, "%04X", v & 0xFFFF);
-    return b;
-}
 
 struct Trip {
     const char* name;
@@ -44,13 +38,7 @@ void PrintTo(const Trip& t, std::ostream* os) { *os << t.name; }
 
 class TasksEndToEnd : public testing::TestWithParam<Trip> {
 public:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "tasks_e2e";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { CoreApp_Ensure("tasks_e2e"); }
 };
 
 // Register rows written and read back: (row, low word, high word or "" for one word),
@@ -81,21 +69,9 @@ TEST_P(TasksEndToEnd, WriteReadBackAndStatus)
     Public pub;
     Public_Reset(pub);
     Settings& s = pub.set;
-    s.LinkKind = c.tcp ? 1 : 0;
-    s.R_ProcNo = c.proc;
-    s.R_StatNo = c.tcp ? "" : c.station;
-    s.R_LpAddr = "FFFF";
-    s.R_PortNo = 5;
-    s.L_SeriNo = "00";
-    s.L_LpAddr = "FFFF";
-    s.L_IpAddr = "127.0.0.1";
-    s.RusRemoteNo = "0";
-    s.RusUnitNo = "1";
-    s.RusSlotNo = c.slot;
-    ModuleAddress_Set(s);
-    pub.ReplyStatusOffset = !c.tcp && c.station[0] ? 2 : 0;
-    pub.ModuleType = type;
-    pub.InitControlWord = type == 1 ? "5100" : type == 2 ? "1100" : "0000";
+    LinkSettings_Set(pub, c.tcp ? 1 : 0, c.proc, c.station, 5);
+    ModuleAddress_Of(s, model);
+    ModuleType_Set(pub, type);
     if (type == 1) CodeTable_SetJV(pub.reg);
     if (type == 2) CodeTable_Set7W(pub.reg);
 

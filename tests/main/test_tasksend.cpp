@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -12,6 +11,7 @@
 #include "main/TaskSend.h"
 #include "shared/RegisterTable.h"
 #include "shared/SettingsFile.h"
+#include "support/Hex.h"
 
 namespace posmod {
 namespace {
@@ -20,12 +20,6 @@ using test::CaptureSink;
 using test::ModelExchange;
 using Texts = std::vector<std::string>;
 
-std::string hex4(unsigned v)
-{
-    char b[8];
-    std::snprintf(b, sizeof b, "%04X", v & 0xFFFF);
-    return b;
-}
 // n consecutive words from first, as a block of text.
 std::string words(unsigned first, int n)
 {

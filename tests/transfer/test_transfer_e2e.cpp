@@ -2,14 +2,15 @@
 // over the in-process ports on the virtual clock.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "fakecpu/ModuleModel.h"
 #include "main/Link.h"
 #include "main/TaskSend.h"
-#include "shared/SettingsFile.h"
 #include "support/CaptureSink.h"
+#include "support/Hex.h"
+#include "support/PeerSettings.h"
+#include "support/QuietUi.h"
 #include "support/VirtualPorts.h"
 #include "support/VirtualRuntime.h"
 #include "transfer/Transfer.h"
@@ -17,21 +18,6 @@
 using namespace posmod;
 
 namespace {
-
-std::string hex4(uint32_t v)
-{
-    char b[8];
-    std::snprintf(b, sizeof b, "%04X", v & 0xFFFF);
-    return b;
-}
-
-struct QuietUi : WaitUi {
-    void placeOver(const std::string&) override {}
-    void showWait() override {}
-    void hideWait() override {}
-    void setBar(int, int) override {}
-    void setCountText(const std::string&) override {}
-};
 
 // Distinct values of every item, 16-bit items below 0x10000.
 uint32_t paramValue(int axis, int k) { return k >= 10 ? 0x80000000u + (axis << 20) + k * 0x1111 : 0x100u * (axis + 1) + k; }
@@ -58,22 +44,11 @@ struct Rig {
                                                                                     : ModuleFamily::TwoAxis)
     {
         Public_Reset(pub);
-        pub.ModuleType = type;
-        pub.InitControlWord = type == 1 ? "5100" : type == 5 ? "0000" : "1100";
+        ModuleType_Set(pub, type);
         pub.SendCancel = -1;
-        Settings& s = pub.set;
-        s.LinkKind = eth ? 1 : 0;
-        s.R_PortNo = 1;
-        s.R_ProcNo = 1;
-        s.R_LpAddr = "FFFF";
-        s.L_IpAddr = "127.0.0.1";
-        s.L_PortNo = "5000";
-        s.L_SeriNo = "00";
-        s.L_LpAddr = "FFFF";
-        s.RusRemoteNo = model.remote;
-        s.RusUnitNo = model.unit;
-        s.RusSlotNo = model.slot;
-        ModuleAddress_Set(s);
+        LinkSettings_Set(pub, eth ? 1 : 0, 1, "", 1);
+        pub.set.L_PortNo = "5000";
+        ModuleAddress_Of(pub.set, model);
         const int axes = type == 1 ? 1 : 2;
         for (int a = 0; a < axes; ++a) {
             for (int k = 1; k <= 12; ++k) model.parameter(a, k) = paramValue(a, k);

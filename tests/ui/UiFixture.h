@@ -21,6 +21,7 @@
 #include "main/Forms.h"
 #include "main/frmMain.h"
 #include "shared/Conversions.h"
+#include "support/Hex.h"
 
 namespace posmod::test {
 
@@ -51,13 +52,6 @@ struct StubTasks : TaskOps {
     int cancelOnItem = 0;
     explicit StubTasks(Public& p) : pub(p) {}
 
-    static std::string hex4(int v)
-    {
-        static const char* d = "0123456789ABCDEF";
-        std::string s(4, '0');
-        for (int i = 3; i >= 0; --i, v >>= 4) s[static_cast<size_t>(i)] = d[v & 15];
-        return s;
-    }
     int TaskSend(int taskNo, int index) override
     {
         if (taskNo == 1) return 1;

@@ -23,8 +23,8 @@
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
-#include "shared/SettingsFile.h"
 #include "positioning/frmStepSet.h"
+#include "support/PeerSettings.h"
 #include "transfer/frmCsvRead.h"
 #include "transfer/frmWaitDisp.h"
 
@@ -311,16 +311,10 @@ TEST_F(WaitDispTest, CancelClickedDuringARealReadOverTcp)
 
     Settings& s = pub.set;
     s.LinkKind = 1;
-    s.L_IpAddr = "127.0.0.1";
+    LoopbackSettings_Set(s);
     s.L_PortNo = std::to_string(peer.tcpPort());
-    s.L_SeriNo = "00";
-    s.L_LpAddr = "FFFF";
-    s.RusRemoteNo = model.remote;
-    s.RusUnitNo = model.unit;
-    s.RusSlotNo = model.slot;
-    ModuleAddress_Set(s);
-    pub.ModuleType = 1;
-    pub.InitControlWord = "5100";
+    ModuleAddress_Of(s, model);
+    ModuleType_Set(pub, 1);
     QtRuntime rt;
     QtSerialPort com(rt);
     QtTcpClient sock(rt);

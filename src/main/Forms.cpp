@@ -142,7 +142,9 @@ bool Forms::operationRunning() const { return pub.SendCancel == 0 || pub.Transfe
 
 void Forms::openAtMain(QWidget& w)
 {
-    if (auto* f = dynamic_cast<FormBase*>(&w)) f->Form_Load();
+    // A window already open keeps what the user chose in it; only a fresh opening loads.
+    if (!w.isVisible())
+        if (auto* f = dynamic_cast<FormBase*>(&w)) f->Form_Load();
     w.move(Main().pos());
     w.show();
     w.raise();

@@ -400,11 +400,13 @@ void Link::ethernetExchange(const std::string& task)
 {
     const Settings& s = pub_.set;
     watchdogStart();
-    if (Winsock1.state() != kConnected) {
+    if (Winsock1.state() == 0) { // closed by us: nothing to send on
         pub_.EthError = 1;
         watchdogStop();
         return;
     }
+    // Dropped by the peer or failed: the send would raise "wrong state", so say it as such.
+    if (Winsock1.state() != kConnected) throw PortFault(40006);
     std::vector<uint8_t> request;
     if (!EthRequest_Build(s.L_SeriNo, s.L_StatNo, s.L_LpAddr, task, request)) {
         pub_.EthError = 1;

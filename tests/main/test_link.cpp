@@ -416,6 +416,20 @@ TEST_F(LinkTest, EthernetLateAnswerBetweenExchangesIsDropped)
     EXPECT_EQ(pub.EthReplyHex, "00FFFF000000");
 }
 
+// A connection the peer dropped between two exchanges is reported, and the socket closed.
+TEST_F(LinkTest, EthernetExchangeOnADroppedConnectionIsReported)
+{
+    setup(1, 1, "");
+    open();
+    sock->dropNow();
+    exchange("0123");
+    EXPECT_EQ(pub.EthError, 1);
+    EXPECT_TRUE(sock->sent.empty());
+    EXPECT_EQ(sink.texts, Texts{"Transmission Error on Ethernet.Err Number(40006)"});
+    EXPECT_EQ(sock->state(), 0);
+    EXPECT_FALSE(link->Timer1.enabled());
+}
+
 // ------------------------------------------------------------------ guards and closing
 
 TEST_F(LinkTest, ExchangeOnClosedLinkFailsCleanly)

@@ -18,6 +18,7 @@
 #include "positioning/frmAutoRun7WMode.h"
 #include "positioning/frmAutoRunJVMode.h"
 #include "positioning/frmAutoRunZr4Mode.h"
+#include "control/frmSeigyoJVCmd.h"
 
 using namespace posmod;
 using posmod::test::UiTest;
@@ -250,6 +251,22 @@ TEST_F(UiTest, StepRangeCancelStartsNoTransfer)
     EXPECT_TRUE(m.isVisible());
     EXPECT_TRUE(ControlEnabled(m.AutoSetCommand));
     EXPECT_FALSE(forms->existingForm(4) && forms->existingForm(4)->isVisible());
+}
+
+// The main window stays usable beside a control window: opening it again only brings it
+// forward, it does not throw away the command the user had chosen.
+TEST_F(UiTest, ControlWindowOpenedAgainKeepsTheChosenCommand)
+{
+    frmMain& m = start();
+    m.CpuRunStopCommand->click();
+    auto& w = forms->SeigyoJVCmd();
+    ASSERT_TRUE(w.isVisible());
+    w.SeigyoOption[3]->setChecked(true);
+    m.CpuRunStopCommand->click();
+    EXPECT_TRUE(w.SeigyoOption[3]->isChecked());
+    w.close();
+    m.CpuRunStopCommand->click();
+    EXPECT_TRUE(w.SeigyoOption[0]->isChecked()) << "a fresh opening starts from the first command";
 }
 
 TEST_F(UiTest, CsvEditorsRebuildTheTableOnlyForRegisterModels)

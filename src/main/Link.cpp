@@ -15,6 +15,7 @@ constexpr int kEnqsPerCycle = 3;
 constexpr int kReconnects = 3;
 constexpr int64_t kOpenWaitMs = 1000;
 constexpr int kConnected = 7;
+constexpr int kPortNotOpen = 8018; // the serial control's "port not open"
 constexpr int kClosed = 0;
 constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
 } // namespace
@@ -166,6 +167,7 @@ void Link::CommLine_WaitReady(bool& ready)
             ready = false;
             return;
         }
+        portLostCheck();
         waitStep();
     }
     while (!MSComm1.dsrHolding()) {
@@ -173,8 +175,16 @@ void Link::CommLine_WaitReady(bool& ready)
             ready = false;
             return;
         }
+        portLostCheck();
         waitStep();
     }
+}
+
+void Link::portLostCheck()
+{
+    // Every close of ours stops the watchdog too; a port closed under a running watchdog
+    // went away (an adapter pulled out), which the user must hear of.
+    if (Timer1.enabled() && !MSComm1.isOpen()) throw PortFault(kPortNotOpen);
 }
 
 void Link::MSComm1_OnComm(int commEvent)
@@ -266,6 +276,7 @@ bool Link::frameGapAndLine()
     while (Timer3.enabled()) waitStep();
     bool ready = false;
     CommLine_WaitReady(ready);
+    if (ready) portLostCheck();
     return ready && MSComm1.isOpen();
 }
 
@@ -306,7 +317,8 @@ bool Link::readLine(std::string& line, int maxTicks)
             line += c;
             if (c.back() == CR) return true;
         }
-        if (!Timer1.enabled() || !MSComm1.isOpen()) return false;
+        portLostCheck();
+        if (!Timer1.enabled()) return false;
         if (maxTicks >= 0 && pub_.WatchdogTicks - startTicks >= maxTicks) return false;
         waitStep();
     }

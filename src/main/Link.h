@@ -41,6 +41,8 @@ public:
     bool EnqFrame_Send();
     void TaskError_Report(int code);
     void CommLine_WaitReady(bool& ready);
+    // Throws the port-not-open fault when the port was closed under a running exchange.
+    void portLostCheck();
 
     void Winsock1_DataArrival(int bytesTotal);
     void MSComm1_OnComm(int commEvent);

@@ -561,6 +561,26 @@ TEST_F(LinkTest, PlatformFaultEndsTheExchange)
     }
 }
 
+// A serial device that goes away in the middle of an exchange (an adapter pulled out) is
+// reported at once, wherever the exchange was waiting, instead of failing without a word.
+TEST_F(LinkTest, SerialPortLostDuringTheExchangeIsReported)
+{
+    for (int at : {20, 70, 300}) { // frame gap, waiting for the ACK, polling
+        SCOPED_TRACE(at);
+        setup(0, 1, "");
+        open();
+        com->peerOn = false;
+        rt->at(rt->nowMs() + 60, [this] { com->inject(std::string{ACK, 'F', CR}); });
+        rt->at(rt->nowMs() + at, [this] { com->close(); });
+        const int64_t start = rt->nowMs();
+        exchange("0123");
+        EXPECT_EQ(pub.SerialError, 1);
+        EXPECT_EQ(sink.texts, Texts{"Unexpected error is detected.Err Number(8018)"});
+        EXPECT_FALSE(link->Timer1.enabled());
+        EXPECT_LT(rt->nowMs() - start, 1000) << "no waiting for the watchdog";
+    }
+}
+
 TEST_F(LinkTest, Delays)
 {
     const struct { std::function<void(Link&)> wait; int64_t ms; } cases[] = {

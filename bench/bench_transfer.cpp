@@ -43,7 +43,7 @@ private:
 
 bool run(const char* name, int type, int first)
 {
-    ModuleModel model(type == 5 ? ModuleFamily::FourAxis : ModuleFamily::TwoAxis);
+    ModuleModel model(ModuleFamily_Of(type));
     FakeCpu peer(model, FakeCpu::Kind::Tcp);
     std::string error;
     if (!peer.start(&error)) {
@@ -51,12 +51,7 @@ bool run(const char* name, int type, int first)
         return false;
     }
     Public pub;
-    Settings& s = pub.set;
-    s.LinkKind = 1;
-    LoopbackSettings_Set(s);
-    s.L_PortNo = std::to_string(peer.tcpPort());
-    ModuleAddress_Of(s, model);
-    ModuleType_Set(pub, type);
+    TcpPeerSettings_Set(pub, peer.tcpPort(), model, type);
     pub.SendCancel = -1;
     pub.StepRange = {3, first, first + 15};
 

@@ -32,8 +32,8 @@ QVBoxLayout* SeigyoCmdBase::NewCommandButtons()
     return buttons;
 }
 
-StepCmdBase::StepCmdBase(Forms& forms, int formNo, int (*stepFieldOf)(int))
-    : SeigyoCmdBase(forms, formNo), stepFieldOf_(stepFieldOf)
+StepCmdBase::StepCmdBase(Forms& forms, int (*stepFieldOf)(int))
+    : SeigyoCmdBase(forms), stepFieldOf_(stepFieldOf)
 {
 }
 

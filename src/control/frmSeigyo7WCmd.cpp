@@ -18,7 +18,7 @@ const char* const kCommands[10] = {"Deceleration stop", "Homing", "manual 1", "m
 int StepFieldOf(int index) { return index >= 3 && index <= 7 ? index - 3 : -1; }
 } // namespace
 
-frmSeigyo7WCmd::frmSeigyo7WCmd(Forms& forms) : StepCmdBase(forms, 8, StepFieldOf)
+frmSeigyo7WCmd::frmSeigyo7WCmd(Forms& forms) : StepCmdBase(forms, StepFieldOf)
 {
     setObjectName("frmSeigyo7WCmd");
     JikFrame = NewFrame(this, "JikFrame", "Axis");
@@ -41,7 +41,6 @@ void frmSeigyo7WCmd::Form_Load()
 {
     const Public& p = forms_.pub;
     setModelTitle("Control command transmit");
-    SeigyoText_Reset();
     JikOption[0]->setChecked(true);
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);

@@ -29,7 +29,7 @@ int StepFieldOf(int index)
 }
 } // namespace
 
-frmSeigyoJVCmd::frmSeigyoJVCmd(Forms& forms) : StepCmdBase(forms, 7, StepFieldOf)
+frmSeigyoJVCmd::frmSeigyoJVCmd(Forms& forms) : StepCmdBase(forms, StepFieldOf)
 {
     setObjectName("frmSeigyoJVCmd");
     setWindowTitle("Control command transmit (JV-ZR)");
@@ -44,7 +44,6 @@ frmSeigyoJVCmd::frmSeigyoJVCmd(Forms& forms) : StepCmdBase(forms, 7, StepFieldOf
 
 void frmSeigyoJVCmd::Form_Load()
 {
-    SeigyoText_Reset();
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
 }

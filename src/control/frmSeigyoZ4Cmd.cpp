@@ -40,7 +40,7 @@ std::vector<SubField> FieldsOf(int index)
 }
 } // namespace
 
-frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : SeigyoCmdBase(forms, 9)
+frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : SeigyoCmdBase(forms)
 {
     setObjectName("frmSeigyoZ4Cmd");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
@@ -83,7 +83,6 @@ void frmSeigyoZ4Cmd::Form_Load()
 {
     const Public& p = forms_.pub;
     setModelTitle("Control command transmit");
-    SeigyoText_Reset();
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
     for (size_t k = 0; k < 4; ++k) {

@@ -198,12 +198,6 @@ void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
     tabs->setCurrentIndex(0);
 }
 
-std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal)
-{
-    if (!decimal || hex.empty()) return hex;
-    return twoWord ? HexToDecSign(hex, 8) : HexToDec(hex, 4);
-}
-
 void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, const std::array<int, 4>& aligns,
                     int widthTwips, int heightTwips)
 {
@@ -260,7 +254,7 @@ void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firs
     }
 }
 
-FormBase::FormBase(Forms& forms, int formNo) : QWidget(nullptr), forms_(forms), formNo_(formNo) {}
+FormBase::FormBase(Forms& forms) : QWidget(nullptr), forms_(forms) {}
 
 void FormBase::setModelTitle(const std::string& head)
 {

@@ -64,10 +64,6 @@ QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName,
 // Tab captions from the axis names, cut to maxBytes; the first tab in front.
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
 
-// Hex text of a current-data cell as shown: unchanged in hex display, else its decimal
-// value, signed for a 32-bit item. Empty stays empty.
-std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal);
-
 // Layout of a grid column: header, width in twips, alignment code.
 struct GridColumn {
     const char* header;
@@ -84,12 +80,11 @@ void SetParamHeaders(FlexGrid* g, bool decimal);
 void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firstStep, int lastStep,
                    int widthTwips, int heightTwips);
 
-// A top-level window of the tool with its form number.
+// A top-level window of the tool.
 class FormBase : public QWidget {
     Q_OBJECT
 public:
-    FormBase(Forms& forms, int formNo);
-    int formNo() const { return formNo_; }
+    explicit FormBase(Forms& forms);
     // Fills the window for a showing, as a fresh load of the window does.
     virtual void Form_Load() {}
 
@@ -98,9 +93,6 @@ protected:
     void setModelTitle(const std::string& head);
 
     Forms& forms_;
-
-private:
-    int formNo_;
 };
 
 // An editor: hides the main window while open, refuses to close while a transfer or

@@ -6,15 +6,6 @@ namespace posmod {
 
 namespace {
 
-const char kHex[] = "0123456789ABCDEF";
-
-bool allHex(std::string_view s)
-{
-    for (char c : s)
-        if (hexDigitValue(c) < 0) return false;
-    return true;
-}
-
 bool allDecimal(std::string_view s)
 {
     for (char c : s)
@@ -22,16 +13,10 @@ bool allDecimal(std::string_view s)
     return true;
 }
 
-bool equalsNoCase2(std::string_view a, std::string_view b)
+// 1-based position of the status in a reply line (STX counting as 1).
+std::size_t statusPosition(int procedure, int statusOffset)
 {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = char(x - 32);
-        if (y >= 'a' && y <= 'z') y = char(y - 32);
-        if (x != y) return false;
-    }
-    return true;
+    return std::size_t((procedure == 2 ? 2 : 10) + (statusOffset > 0 ? statusOffset : 0));
 }
 
 } // namespace
@@ -40,12 +25,11 @@ std::string Frame_Sum(std::string_view chars)
 {
     unsigned sum = 0;
     for (char c : chars) sum += static_cast<unsigned char>(c);
-    sum &= 0xFF;
-    return {kHex[sum >> 4], kHex[sum & 0xF]};
+    return hexText(sum & 0xFF, 2);
 }
 
-bool NetAddr_IsValid(std::string_view addr) { return addr.size() == 4 && allHex(addr); }
-bool SerialNo_IsValid(std::string_view serial) { return serial.size() == 2 && allHex(serial); }
+bool NetAddr_IsValid(std::string_view addr) { return addr.size() == 4 && isHexText(addr); }
+bool SerialNo_IsValid(std::string_view serial) { return serial.size() == 2 && isHexText(serial); }
 bool StationNo_IsValid(std::string_view station)
 {
     return station.empty() || (station.size() == 2 && allDecimal(station));
@@ -83,12 +67,12 @@ int ReplyFrame_Check(std::string_view line, int procedure, int statusOffset, std
     replyBody.clear();
     if (line.empty() || line[0] != STX) return NotStxCode;
     if (line.size() >= 2) replyBody.assign(line.substr(1, line.size() - 2));
-    // 1-based position of the status; the sum and CR follow it at the earliest.
-    const std::size_t statusPos = std::size_t((procedure == 2 ? 2 : 10) + (statusOffset > 0 ? statusOffset : 0));
+    // The sum and CR follow the status at the earliest.
+    const std::size_t statusPos = statusPosition(procedure, statusOffset);
     if (line.back() != CR || line.size() < statusPos + 1 + 3) return SumCode;
     const std::size_t len = line.size();
     const std::string_view summed = line.substr(1, len - 4);
-    if (!equalsNoCase2(Frame_Sum(summed), line.substr(len - 3, 2))) return SumCode;
+    if (!equalsNoCase(Frame_Sum(summed), line.substr(len - 3, 2))) return SumCode;
     if (line.substr(statusPos - 1, 2) != "00") return StatusCode;
     return ReplyOk;
 }
@@ -98,7 +82,7 @@ bool EthRequest_Build(std::string_view serialNo, std::string_view station, std::
 {
     bytes.clear();
     if (!SerialNo_IsValid(serialNo) || !StationNo_IsValid(station) || !NetAddr_IsValid(netAddr)
-        || task.empty() || !allHex(task))
+        || task.empty() || !isHexText(task))
         return false;
     std::string text = "00";
     text += serialNo;
@@ -113,11 +97,24 @@ std::string Bytes_ToHex(const uint8_t* data, std::size_t n)
 {
     std::string out;
     out.reserve(n * 2);
-    for (std::size_t i = 0; i < n; ++i) {
-        out += kHex[data[i] >> 4];
-        out += kHex[data[i] & 0xF];
-    }
+    for (std::size_t i = 0; i < n; ++i) out += hexText(data[i], 2);
     return out;
+}
+
+std::string ReplyData(std::string_view body, int procedure, int statusOffset)
+{
+    // The body lacks the STX: 0-based, its status is at statusPosition - 2 and the data follows.
+    const std::size_t start = statusPosition(procedure, statusOffset);
+    if (body.size() < start + 2) return {};
+    return std::string(body.substr(start, body.size() - 2 - start));
+}
+
+std::string EthReplyData(std::string_view hex)
+{
+    // The hex starts at byte 1; the data follows the status byte.
+    const std::size_t start = 2 * kEthStatusByte;
+    if (hex.size() < start) return {};
+    return std::string(hex.substr(start));
 }
 
 EthAnswer EthReply_Classify(const std::vector<uint8_t>& bytes, std::string& replyHex)

@@ -45,6 +45,10 @@ std::string EnqPollFrame_Build(std::string_view station);
 // short to hold STX, status, sum and CR fails with SumCode.
 int ReplyFrame_Check(std::string_view line, int procedure, int statusOffset, std::string& replyBody);
 
+// The data of a reply body as ReplyFrame_Check gives it: what follows the status field,
+// before the sum; empty when the body is too short to hold them.
+std::string ReplyData(std::string_view body, int procedure, int statusOffset);
+
 // "00" serial station address "0000" task as bytes. False (bytes emptied) when a field is
 // not of its stored form or the task is not a non-empty text of hex digits.
 bool EthRequest_Build(std::string_view serialNo, std::string_view station, std::string_view netAddr,
@@ -57,6 +61,10 @@ enum class EthAnswer {
     Error,   // any other status, or too short to hold the status byte
 };
 inline constexpr std::size_t kEthStatusByte = 6;
+
+// The data of an answer's hex as EthReply_Classify gives it: what follows the status byte;
+// empty when the hex is too short to hold it.
+std::string EthReplyData(std::string_view hex);
 
 // Classifies one answer; replyHex gets bytes 1.. as upper-case hex (emptied when Ignored).
 EthAnswer EthReply_Classify(const std::vector<uint8_t>& bytes, std::string& replyHex);

@@ -13,11 +13,21 @@ constexpr int kEnqWaitTicks = 10;     // 1 s for a line answering an ENQ
 constexpr int kAnswerTries = 5;
 constexpr int kEnqsPerCycle = 3;
 constexpr int kReconnects = 3;
-constexpr int64_t kOpenWaitMs = 1000;
+constexpr int kOpenWaitMs = 1000;
 constexpr int kConnected = 7;
 constexpr int kPortNotOpen = 8018; // the serial control's "port not open"
 constexpr int kClosed = 0;
 constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
+
+// Socket errors that mean the link itself failed; any other number is unexpected.
+bool transmissionError(int number) { return number == 40006 || number == 40020 || number == 0; }
+
+std::string ethErrorText(int number)
+{
+    return (transmissionError(number) ? "Transmission Error on Ethernet.Err Number("
+                                      : "Unexpected error is detected.Err Number(") +
+           std::to_string(number) + ")";
+}
 } // namespace
 
 Link::Link(Public& pub, Runtime& rt, SerialPort& comm, TcpClient& sock, MessageSink& msg)
@@ -98,8 +108,7 @@ bool Link::Commopen()
     if (s.LinkKind == 0) {
         MSComm1.setCommPort(s.R_PortNo);
         if (!MSComm1.isOpen()) MSComm1.open(); // a failure shows in the line test below
-        const int64_t until = rt.nowMs() + kOpenWaitMs;
-        while (rt.nowMs() < until) timers_.step(until);
+        Wait_Ms(kOpenWaitMs);
         if (!MSComm1.ctsHolding() || !MSComm1.dsrHolding()) {
             show("PortOpen Error Occurred");
             MSComm1.close();
@@ -129,12 +138,8 @@ bool Link::Commopen()
         timers_.step(since + kOpenWaitMs + 1);
     }
     const int err = Winsock1.lastError();
-    if (err == 40006 || err == 40020 || err == 0) {
-        Winsock1.close();
-        show("Transmission Error on Ethernet.Err Number(" + std::to_string(err) + ")");
-    } else {
-        show("Unexpected error is detected.Err Number(" + std::to_string(err) + ")");
-    }
+    if (transmissionError(err)) Winsock1.close();
+    show(ethErrorText(err));
     return false;
 }
 
@@ -156,28 +161,22 @@ void Link::TSK1600()
     if (serial ? !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
     std::string task = "1600";
     TaskCode_Exchange(task);
-    if (serial ? pub_.SerialError == 1 : pub_.EthError == 1) show("Task Code Error Occurred");
+    if (failed()) show("Task Code Error Occurred");
 }
 
 void Link::CommLine_WaitReady(bool& ready)
 {
-    ready = true;
-    while (!MSComm1.ctsHolding()) {
-        if (!Timer1.enabled()) {
-            ready = false;
-            return;
+    ready = true; // stays so when a port fault throws out of the wait
+    // False when the watchdog stopped before the line came up.
+    auto waitFor = [this](auto holding) {
+        while (!holding()) {
+            if (!Timer1.enabled()) return false;
+            portLostCheck();
+            waitStep();
         }
-        portLostCheck();
-        waitStep();
-    }
-    while (!MSComm1.dsrHolding()) {
-        if (!Timer1.enabled()) {
-            ready = false;
-            return;
-        }
-        portLostCheck();
-        waitStep();
-    }
+        return true;
+    };
+    ready = waitFor([this] { return MSComm1.ctsHolding(); }) && waitFor([this] { return MSComm1.dsrHolding(); });
 }
 
 void Link::portLostCheck()
@@ -211,18 +210,23 @@ void Link::Timer2_Timer() { timers_.enable(Timer2, false); }
 void Link::Timer3_Timer() { timers_.enable(Timer3, false); }
 void Link::Timer4_Timer() { timers_.enable(Timer4, false); }
 
+void Link::oneShot(CoreTimer& timer)
+{
+    // Each of these timers switches itself off on its first tick.
+    timers_.enable(timer, true);
+    while (timer.enabled()) waitStep();
+}
+
 void Link::Timer2_Wait()
 {
     Depth d(depth_);
-    timers_.enable(Timer2, true);
-    while (Timer2.enabled()) waitStep();
+    oneShot(Timer2);
 }
 
 void Link::Timer4_Wait()
 {
     Depth d(depth_);
-    timers_.enable(Timer4, true);
-    while (Timer4.enabled()) waitStep();
+    oneShot(Timer4);
 }
 
 void Link::Wait_Ms(int ms)
@@ -261,10 +265,7 @@ void Link::faultEnd(int number)
 {
     ethAwaiting_ = false;
     watchdogStop();
-    if (number == 40006 || number == 40020 || number == 0)
-        show("Transmission Error on Ethernet.Err Number(" + std::to_string(number) + ")");
-    else
-        show("Unexpected error is detected.Err Number(" + std::to_string(number) + ")");
+    show(ethErrorText(number));
     pub_.EthError = 1;
     pub_.SerialError = 1;
     POCLS();
@@ -272,8 +273,7 @@ void Link::faultEnd(int number)
 
 bool Link::frameGapAndLine()
 {
-    timers_.enable(Timer3, true);
-    while (Timer3.enabled()) waitStep();
+    oneShot(Timer3);
     bool ready = false;
     CommLine_WaitReady(ready);
     if (ready) portLostCheck();

@@ -75,6 +75,8 @@ private:
     void watchdogStart();
     void watchdogStop();
     void waitStep();
+    // Starts a timer that stops itself and waits for its tick.
+    void oneShot(CoreTimer& timer);
     bool frameGapAndLine();
     // Reads one line up to CR; false when the watchdog stopped, the port closed, or
     // (maxTicks >= 0) that many watchdog ticks passed without a full line.

@@ -1,6 +1,6 @@
 #include "main/ModelSelect.h"
 
-#include <cctype>
+#include "shared/Conversions.h"
 
 namespace posmod {
 
@@ -12,21 +12,10 @@ const std::array<ModelRow, 5> kModelTable = {{
     {"ZRH", 4, "1100", 2, {"X axis", "Y axis", "", ""}},
 }};
 
-namespace {
-bool sameText(const std::string& a, const char* b)
-{
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return i == a.size() && b[i] == '\0';
-}
-} // namespace
-
 int ModelRow_ForText(const std::string& text)
 {
     for (int i = 0; i < 4; ++i)
-        if (sameText(text, kModelTable[static_cast<size_t>(i)].text)) return i;
+        if (equalsNoCase(text, kModelTable[static_cast<size_t>(i)].text)) return i;
     return 4;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "main/Frames.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
@@ -16,13 +17,6 @@ constexpr int kPrmWords = 19;
 constexpr int kStepWords = 36;
 constexpr int kStatusMemWords = 12;
 
-bool isHexText(const std::string& t)
-{
-    for (char c : t)
-        if (hexDigitValue(c) < 0) return false;
-    return true;
-}
-
 bool isHexWord(const std::string& t) { return t.size() == 4 && isHexText(t); }
 
 // A memory-write block must be whole words that its count field can state;
@@ -32,10 +26,6 @@ bool blockFits(const std::string& data, bool longForm)
     if (data.size() % 4 != 0 || !isHexText(data)) return false;
     return longForm ? data.size() / 4 <= 0xFFFF : data.size() / 2 <= 0xFF;
 }
-
-std::string hex2(uint32_t v) { std::string t = hexText(v); return Hex2_Zero(t); }
-std::string hex4(uint32_t v) { std::string t = hexText(v); return Hex4_Zero(t); }
-std::string hex8(uint32_t v) { std::string t = hexText(v); return Hex8_Zero(t); }
 
 // Axis codes of the parameter tasks.
 const char* const kAxisBit[4] = {"1", "2", "4", "8"};
@@ -91,18 +81,7 @@ bool Tasks::send(std::string text)
 
 std::string Tasks::replyData() const
 {
-    if (serial_) {
-        // Procedure 1: "F", station, network address, "000", status; procedure 2: station, status.
-        const std::string& body = p_.ReplyBody;
-        const int offset = p_.ReplyStatusOffset > 0 ? p_.ReplyStatusOffset : 0;
-        const std::size_t start = (p_.set.R_ProcNo == 2 ? 2u : 10u) + static_cast<std::size_t>(offset);
-        if (body.size() < start + 2) return {};
-        return body.substr(start, body.size() - 2 - start);
-    }
-    // Serial number, network address, two zero bytes, status.
-    const std::string& hex = p_.EthReplyHex;
-    if (hex.size() < 12) return {};
-    return hex.substr(12);
+    return serial_ ? ReplyData(p_.ReplyBody, p_.set.R_ProcNo, p_.ReplyStatusOffset) : EthReplyData(p_.EthReplyHex);
 }
 
 bool Tasks::lastWords(int n, std::vector<std::string>& words) const
@@ -119,13 +98,13 @@ bool Tasks::memoryWords(int n, std::vector<std::string>& words) const
 {
     // Searched after the status field, so a station or serial number ending in 7
     // cannot be taken for the start of the data.
-    const std::string data = asciiUpper(replyData());
+    const std::string raw = replyData();
+    const std::string data = asciiUpper(raw);
     const std::size_t at = data.find("7F");
     if (at == std::string::npos) return false;
     const std::size_t first = at + 2;
     const std::size_t need = static_cast<std::size_t>(n) * 4;
     if (data.size() - first < need) return false;
-    const std::string raw = replyData();
     words.clear();
     for (std::size_t i = 0; i < need; i += 4) words.push_back(raw.substr(first + i, 4));
     return true;
@@ -152,19 +131,19 @@ std::string Tasks::MemReadText(int addrIndexShort, int offset, int words) const
 {
     if (longMemoryForm()) {
         const uint32_t addr = static_cast<uint32_t>(p_.set.ModuleAddr[addrIndexShort + 2]) + offset;
-        return "FF00000000007F00" + hex8(addr) + hex4(static_cast<uint32_t>(words));
+        return "FF00000000007F00" + hexText(addr, 8) + hexText(static_cast<uint32_t>(words), 4);
     }
     const uint32_t addr = static_cast<uint32_t>(p_.set.ModuleAddr[addrIndexShort]) + offset;
-    return "7F00" + hex8(addr) + hex2(static_cast<uint32_t>(words * 2));
+    return "7F00" + hexText(addr, 8) + hexText(static_cast<uint32_t>(words * 2), 2);
 }
 
 std::string Tasks::MemWriteText(const std::string& data) const
 {
     if (longMemoryForm())
-        return "FF00000000007F0200" + hex8(static_cast<uint32_t>(p_.set.ModuleAddr[3])) +
-               hex4(static_cast<uint32_t>(data.size() / 4)) + data;
-    return "7F0200" + hex8(static_cast<uint32_t>(p_.set.ModuleAddr[1])) +
-           hex2(static_cast<uint32_t>(data.size() / 2)) + data;
+        return "FF00000000007F0200" + hexText(static_cast<uint32_t>(p_.set.ModuleAddr[3]), 8) +
+               hexText(static_cast<uint32_t>(data.size() / 4), 4) + data;
+    return "7F0200" + hexText(static_cast<uint32_t>(p_.set.ModuleAddr[1]), 8) +
+           hexText(static_cast<uint32_t>(data.size() / 2), 2) + data;
 }
 
 // --- status poll ---
@@ -204,11 +183,16 @@ int Tasks::StatusPoll(PollForm form, bool waitSet, int mask)
 
 // --- register tasks ---
 
-int Tasks::task1()
+bool Tasks::openSequence()
 {
     send("1700");
     if (p_.TaskCode1 == "45") send("1601");
-    if (lastFailed_) return 2;
+    return !lastFailed_;
+}
+
+int Tasks::task1()
+{
+    if (!openSequence()) return 2;
     const bool z4 = p_.ModuleType == 5;
     p_.ModuleField = z4 ? "0" : "0E";
     send(RegWriteText('4', p_.InitControlWord));
@@ -272,9 +256,7 @@ int Tasks::task4() { return send(RegWriteText('4', p_.ControlWord)) ? 1 : 2; }
 
 int Tasks::task5()
 {
-    send("1700");
-    if (p_.TaskCode1 == "45") send("1601");
-    if (lastFailed_) return 2;
+    if (!openSequence()) return 2;
     std::vector<std::string> w;
     if (p_.ModuleType == 1) {
         if (!send(p_.TaskCode2 + "08" + "00" + rus() + "001") || !lastWords(1, w)) return 2;
@@ -320,7 +302,7 @@ int Tasks::task6(int axis)
 
 int Tasks::task7(int step)
 {
-    if (send(RegWriteText('5', hex4(static_cast<uint32_t>(step))))) send(RegWriteText('4', "980F"));
+    if (send(RegWriteText('5', hexText(static_cast<uint32_t>(step), 4)))) send(RegWriteText('4', "980F"));
     p_.ModuleField = "0";
     if (StatusPoll(PollForm::FourWord, true) != 1) return 2;
     ex_.Timer4_Wait();

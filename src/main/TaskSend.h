@@ -33,6 +33,8 @@ private:
     int task11();
 
     // Steps shared by several tasks.
+    // "1700", then "1601" with the short code set; false when the last of them failed.
+    bool openSequence();
     int probeVariant();
     int stepCommand(bool withMemoryWrite);
     int StatusPoll(PollForm form, bool waitSet, int mask = 0xF);

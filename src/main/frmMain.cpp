@@ -26,6 +26,7 @@
 #include "positioning/frmAutoRunJVMode.h"
 #include "positioning/frmAutoRunZr4Mode.h"
 #include "positioning/frmStepSet.h"
+#include "shared/RegisterTable.h"
 #include "shared/SettingsFile.h"
 #include "transfer/frmCsvRead.h"
 #include "transfer/frmWaitDisp.h"
@@ -33,9 +34,6 @@
 namespace posmod {
 
 namespace {
-// The copies between a CSV file and the module (wait-window modes 9 and 10) come later.
-constexpr bool kCsvTransfersBuilt = false;
-
 QAction* NewItem(QMenu* menu, const char* name, const char* caption)
 {
     QAction* a = menu->addAction(QString::fromUtf8(caption));
@@ -53,8 +51,7 @@ frmMain::frmMain(Forms& forms) : QMainWindow(nullptr), forms_(forms)
     setCentralWidget(central);
 
     Label1 = NewLabel(central, "Label1", "Module");
-    CpuCombo = new QComboBox(central);
-    CpuCombo->setObjectName("CpuCombo");
+    CpuCombo = NewCombo(central, "CpuCombo");
     CpuCombo->setMinimumWidth(160);
 
     ConnectFrame = NewFrame(central, "ConnectFrame", "Operation for Connection (&B)");
@@ -117,10 +114,8 @@ frmMain::frmMain(Forms& forms) : QMainWindow(nullptr), forms_(forms)
 
     // The settings, axis-name and version dialogs come later.
     for (QAction* a : {mnuAxisName, mnuRS232C, mnuEthernet, mnuAboutPassSet}) MarkNotBuilt(a);
-    if (!kCsvTransfersBuilt) {
-        MarkNotBuilt(CpuSendCommand);
-        MarkNotBuilt(CpuReadCommand);
-    }
+    // The copies between a CSV file and the module (wait-window modes 9 and 10) come later.
+    MarkNotBuilt({CpuSendCommand, CpuReadCommand});
 
     connect(CpuCombo, &QComboBox::activated, this, [this](int) { CpuCombo_Click(); });
     for (int i = 0; i < 2; ++i)
@@ -255,7 +250,6 @@ void frmMain::ParmSetCommand_Click()
 void frmMain::AutoSetCommand_Click()
 {
     frmStepSet dialog(forms_.pub, this);
-    dialog.move(pos());
     forms_.execDialog(dialog);
     forms_.pub.DataSourceCaption = "";
     if (forms_.pub.StepRange.Result == 2) return;
@@ -277,22 +271,12 @@ void frmMain::CpuRunStopCommand_Click()
     }
 }
 
-namespace {
-void RebuildTableForType(Public& p)
-{
-    if (p.ModuleType == 1)
-        CodeTable_SetJV(p.reg);
-    else if (p.ModuleType != 5)
-        CodeTable_Set7W(p.reg);
-}
-} // namespace
-
 void frmMain::ParmCsvCommand_Click()
 {
     lock();
     forms_.pub.DataSourceCaption = "[Csv file]";
     hide();
-    RebuildTableForType(forms_.pub);
+    CodeTable_ForType(forms_.pub.reg, forms_.pub.ModuleType);
     openParamEditor();
 }
 
@@ -301,7 +285,7 @@ void frmMain::AutoCsvCommand_Click()
     lock();
     forms_.pub.DataSourceCaption = "[Csv file]";
     hide();
-    RebuildTableForType(forms_.pub);
+    CodeTable_ForType(forms_.pub.reg, forms_.pub.ModuleType);
     openPositioningEditor();
 }
 
@@ -317,7 +301,6 @@ void frmMain::CpuReadCommand_Click()
 {
     if (IsNotBuilt(CpuReadCommand)) return;
     frmCsvRead dialog(forms_.pub, this);
-    dialog.move(pos());
     forms_.execDialog(dialog);
     if (forms_.pub.CsvStoreRange[0] == 3) return;
     lock();

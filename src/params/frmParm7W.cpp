@@ -14,7 +14,7 @@
 
 namespace posmod {
 
-frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms, 3)
+frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmParm7W");
     for (int i = 0; i < 2; ++i) PrmHFlexGrid[static_cast<size_t>(i)] = NewGrid(this, ArrayName("PrmHFlexGrid", i));

@@ -10,10 +10,11 @@
 
 #include "main/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
 
 namespace posmod {
 
-frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms, 1)
+frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmParmJV");
     PrmFlexGrid = NewGrid(this, "PrmFlexGrid");

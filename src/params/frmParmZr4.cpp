@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include "main/Forms.h"
+#include "params/ParmZr4Rows.h"
 #include "platform/FlexGrid.h"
 
 namespace posmod {
 
-frmParmZr4::frmParmZr4(Forms& forms) : EditorBase(forms, 2)
+frmParmZr4::frmParmZr4(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmParmZr4");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "PrmZ4FlexGrid", PrmZ4FlexGrid);
@@ -77,25 +78,6 @@ void frmParmZr4::Form_Load()
     PrmZ4FlexGrid[0]->setCol(3);
 }
 
-std::string frmParmZr4::CurrentText(const std::array<Public::Z4WordRec, 19>& words, int row, bool decimal)
-{
-    auto word = [&](int w) -> const std::string& { return words[static_cast<size_t>(w)].Word; };
-    if (row >= 1 && row <= 11) {
-        // Option rows: word 0 fields 1-4, word 1 fields 2-4, word 2 fields 1-4 (field 1 leftmost).
-        const int w = row <= 4 ? 0 : row <= 7 ? 1 : 2;
-        const int field = row <= 4 ? row - 1 : row <= 7 ? row - 4 : row - 8;
-        const std::string& t = word(w);
-        return field < static_cast<int>(t.size()) ? t.substr(static_cast<size_t>(field), 1) : std::string();
-    }
-    if (row >= 12 && row <= 19) return CurrentCellText(word(row - 9), false, decimal);
-    if (row >= 20 && row <= 23) {
-        const int low = 11 + 2 * (row - 20);
-        const std::string hex = word(low).empty() && word(low + 1).empty() ? std::string() : word(low + 1) + word(low);
-        return CurrentCellText(hex, true, decimal);
-    }
-    return {};
-}
-
 void frmParmZr4::showCurrent()
 {
     const Public& p = forms_.pub;
@@ -105,7 +87,7 @@ void frmParmZr4::showCurrent()
         SetParamHeaders(g, decimal);
         for (int row = 1; row <= 23; ++row)
             g->setTextMatrix(row, 2, p.DataSourceCaption.empty()
-                                         ? CurrentText(p.Z4PrmData[static_cast<size_t>(a)], row, decimal)
+                                         ? ParmZr4_CurrentText(p.Z4PrmData[static_cast<size_t>(a)], row, decimal)
                                          : std::string());
     }
 }

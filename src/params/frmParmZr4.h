@@ -39,10 +39,6 @@ public:
     QPushButton* CancelZ4_Command;
     QPushButton* EndZ4_Command;
 
-    // The current-data text of a grid row (1-23) from the words of one axis as read:
-    // rows 1-11 the 4-bit field of the option word, 12-19 one word, 20-23 two words.
-    static std::string CurrentText(const std::array<Public::Z4WordRec, 19>& words, int row, bool decimal);
-
 private:
     void setupGrids();
     void showCurrent();

@@ -11,7 +11,8 @@
 
 #include "main/Forms.h"
 #include "platform/FlexGrid.h"
-#include "positioning/frmAutoRunJVMode.h"
+#include "shared/Conversions.h"
+#include "transfer/RangeEntry.h"
 
 namespace posmod {
 
@@ -24,7 +25,7 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms, 5)
+frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmAutoRun7WMode");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunMode7WGrid", RunMode7WGrid);

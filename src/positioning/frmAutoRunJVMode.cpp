@@ -1,7 +1,5 @@
 #include "positioning/frmAutoRunJVMode.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,21 +11,10 @@
 
 #include "main/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
+#include "transfer/RangeEntry.h"
 
 namespace posmod {
-
-void StepWindow(const Public& p, int& first, int& last)
-{
-    first = std::clamp<int>(p.StepRange.FirstStep, 0, 255);
-    last = std::clamp<int>(p.StepRange.LastStep, first, 255);
-}
-
-void StepWindow_Load(Public& p, int& first, int& last)
-{
-    if (!p.DataSourceCaption.empty()) p.StepRange = {3, 0, 255};
-    StepWindow(p, first, last);
-    p.AutoRowCount = (last - first + 1) * 2;
-}
 
 namespace {
 const std::vector<GridColumn> kColumns = {
@@ -38,7 +25,7 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms, 4)
+frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmAutoRunJVMode");
     RunModeGrid = NewGrid(this, "RunModeGrid");

@@ -40,9 +40,4 @@ private:
     void showCurrent();
 };
 
-// The step window an editor shows: the stored one, held to 0..255 with first <= last.
-void StepWindow(const Public& p, int& first, int& last);
-// Opens a positioning editor: the CSV case takes the whole table; sets AutoRowCount.
-void StepWindow_Load(Public& p, int& first, int& last);
-
 } // namespace posmod

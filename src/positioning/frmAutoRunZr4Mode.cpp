@@ -12,7 +12,8 @@
 #include "main/Forms.h"
 #include "main/TaskSend.h"
 #include "platform/FlexGrid.h"
-#include "positioning/frmAutoRunJVMode.h"
+#include "shared/Conversions.h"
+#include "transfer/RangeEntry.h"
 
 namespace posmod {
 
@@ -25,7 +26,7 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms, 6)
+frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms)
 {
     setObjectName("frmAutoRunZr4Mode");
     setWindowTitle("Automatic operation data setting");
@@ -108,11 +109,8 @@ void frmAutoRunZr4Mode::showCurrent()
             const int row = 2 * j + 1;
             for (int c = 2; c <= 6; ++c)
                 g->setTextMatrix(row, c, CurrentCellText(w[static_cast<size_t>(c - 2)].Word, false, dec));
-            auto pair = [&](size_t low) {
-                return w[low].Word.empty() && w[low + 1].Word.empty() ? std::string() : w[low + 1].Word + w[low].Word;
-            };
-            g->setTextMatrix(row, 7, CurrentCellText(pair(5), true, dec));
-            g->setTextMatrix(row, 8, CurrentCellText(pair(7), true, dec));
+            g->setTextMatrix(row, 7, CurrentCellText(w[6].Word + w[5].Word, true, dec));
+            g->setTextMatrix(row, 8, CurrentCellText(w[8].Word + w[7].Word, true, dec));
         }
     }
 }

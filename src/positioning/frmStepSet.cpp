@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "main/FormBase.h"
 #include "transfer/RangeDialog.h"
 
 namespace posmod {
@@ -14,8 +15,7 @@ namespace posmod {
 frmStepSet::frmStepSet(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
 {
     RangeDialog_Setup(this, "frmStepSet", "Step cnt setting");
-    Label2 = new QLabel("Step No.", this);
-    Label2->setObjectName("Label2");
+    Label2 = NewLabel(this, "Label2", "Step No.");
     NewStepPair(this, StepText, Label3, 0);
     QHBoxLayout* buttons = NewOkCancel(this, StepCommand, "StepCommand", CancelCommand);
     connect(StepCommand, &QPushButton::clicked, this, &frmStepSet::StepCommand_Click);

@@ -168,8 +168,12 @@ std::string asciiUpper(std::string text) {
     return text;
 }
 
-bool equalsNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && asciiUpper(a) == asciiUpper(b);
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (up(a[i]) != up(b[i])) return false;
+    return true;
 }
 
 std::string StrByte_Cut(std::string text, uint8_t maxBytes) {
@@ -242,14 +246,12 @@ std::string ZeroFill_Len(const std::string& text, uint8_t width) {
 
 bool NumText_Check(const std::string& text, bool decimalMode) {
     if (text.empty()) return false;
+    if (!decimalMode) return isHexText(text);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (decimalMode) {
-            if (isDigit(c)) continue;
-            if (c == '-' && i == 0 && text.size() > 1) continue;
-            return false;
-        }
-        if (hexDigitValue(c) < 0) return false;
+        if (isDigit(c)) continue;
+        if (c == '-' && i == 0 && text.size() > 1) continue;
+        return false;
     }
     return true;
 }
@@ -286,14 +288,26 @@ std::optional<uint64_t> hexValue(const std::string& text) {
     return value;
 }
 
-std::string hexText(uint64_t value) {
+std::string hexText(uint64_t value, std::size_t width) {
     static const char kDigits[] = "0123456789ABCDEF";
     std::string out;
     do {
         out.insert(out.begin(), kDigits[value & 0xF]);
         value >>= 4;
     } while (value);
+    if (out.size() < width) out.insert(0, width - out.size(), '0');
     return out;
+}
+
+bool isHexText(std::string_view text) {
+    for (char c : text)
+        if (hexDigitValue(c) < 0) return false;
+    return true;
+}
+
+std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal) {
+    if (!decimal || hex.empty()) return hex;
+    return twoWord ? HexToDecSign(hex, 8) : HexToDec(hex, 4);
 }
 
 } // namespace posmod

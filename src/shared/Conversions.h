@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace posmod {
@@ -49,8 +50,11 @@ std::optional<int64_t> signedDecimalValue(const std::string& text);
 // Value of a text made only of hexadecimal digits; nullopt for an empty text, any
 // other character, or more than 16 significant digits.
 std::optional<uint64_t> hexValue(const std::string& text);
-// Upper-case hexadecimal digits of value, no leading zeros ("0" for zero).
-std::string hexText(uint64_t value);
+// Upper-case hexadecimal digits of value, zeros in front up to width characters;
+// never cut ("0" for zero at the default width).
+std::string hexText(uint64_t value, std::size_t width = 1);
+// True when every character is a hexadecimal digit (an empty text too).
+bool isHexText(std::string_view text);
 // Value 0-15 of a hexadecimal digit, -1 for any other character.
 int hexDigitValue(char c);
 // Number of code points of a UTF-8 text (a stray byte counts as one).
@@ -69,6 +73,10 @@ std::vector<std::string> splitLines(const std::string& text);
 // Upper-case of the ASCII letters; other bytes unchanged.
 std::string asciiUpper(std::string text);
 // Case-blind comparison of ASCII letters.
-bool equalsNoCase(const std::string& a, const std::string& b);
+bool equalsNoCase(std::string_view a, std::string_view b);
+
+// Hex text of a current-data cell as shown: unchanged in hex display, else its decimal
+// value, signed for a 32-bit item. Empty stays empty.
+std::string CurrentCellText(const std::string& hex, bool twoWord, bool decimal);
 
 } // namespace posmod

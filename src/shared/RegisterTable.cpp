@@ -27,11 +27,6 @@ void setRow(RegisterTable& t, int row, std::string readAddr, std::string writeAd
     }
 }
 
-std::string stepCode(int step) {
-    std::string ss = hexText(static_cast<uint64_t>(step));
-    return Hex2_Zero(ss);
-}
-
 } // namespace
 
 void CodeTable_SetJV(RegisterTable& t) {
@@ -45,7 +40,7 @@ void CodeTable_SetJV(RegisterTable& t) {
     setRow(t, 15, "5000", "NOP", false);
     setRow(t, 16, "5100", "NOP", false);
     for (int s = 0; s <= 255; ++s) {
-        const std::string ss = stepCode(s);
+        const std::string ss = hexText(static_cast<uint64_t>(s), 2);
         const int row = 17 + 4 * s;
         setRow(t, row, "59" + ss, "49" + ss, false);
         setRow(t, row + 1, "5A" + ss, "4A" + ss, true);
@@ -80,7 +75,7 @@ void CodeTable_Set7W(RegisterTable& t) {
         {"1C", "4C", "3C", "6C", true},
     };
     for (int s = 0; s <= 255; ++s) {
-        const std::string ss = stepCode(s);
+        const std::string ss = hexText(static_cast<uint64_t>(s), 2);
         int row = 32 + 8 * s;
         for (const auto& it : kItems) {
             setRow(t, row++, it.rx + ss, it.wx + ss, it.two);
@@ -91,6 +86,13 @@ void CodeTable_Set7W(RegisterTable& t) {
     t.PrmRange[1] = 28;
     t.AutoRange[0] = 32;
     t.AutoRange[1] = RegisterTable::kRows;
+}
+
+void CodeTable_ForType(RegisterTable& t, int moduleType) {
+    if (moduleType == 1)
+        CodeTable_SetJV(t);
+    else if (moduleType != 5)
+        CodeTable_Set7W(t);
 }
 
 } // namespace posmod

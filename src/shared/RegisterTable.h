@@ -16,5 +16,7 @@ struct RegisterTable {
 // Builders (see RegisterTable.cpp).
 void CodeTable_SetJV(RegisterTable& t);
 void CodeTable_Set7W(RegisterTable& t);
+// The table of a module type: 1 the JV layout, 5 (no table) untouched, any other the 7W layout.
+void CodeTable_ForType(RegisterTable& t, int moduleType);
 
 } // namespace posmod

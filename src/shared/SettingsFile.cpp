@@ -6,13 +6,12 @@
 #include <sstream>
 #include <vector>
 
+#include "main/ModelSelect.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
 
 namespace {
-
-const char* const kModelTexts[] = {"JV-ZR", "JV-ZR4", "VELTA-7W", "VELTAK7W", "ZRH"};
 
 // Split at every "."; an empty text has no parts.
 std::vector<std::string> splitDots(const std::string& value) {
@@ -23,6 +22,12 @@ std::vector<std::string> splitDots(const std::string& value) {
         parts.push_back(value.substr(start, dot - start));
     parts.push_back(value.substr(start));
     return parts;
+}
+
+std::optional<std::string> hexOfDecimal(const std::string& text, uint8_t width) {
+    const auto v = decimalValue(text);
+    if (!v) return std::nullopt;
+    return ZeroFill_Len(hexText(static_cast<uint64_t>(*v)), width);
 }
 
 bool startsWithN(const std::string& value) { return !value.empty() && (value[0] == 'N' || value[0] == 'n'); }
@@ -40,9 +45,8 @@ void readLoop(const std::string& value, int& lpStat, std::string& loopNo, std::s
     lpStat = 1;
     loopNo = utf8Mid(value, 0, 1);
     linkStNo = utf8Mid(value, 2, 2);
-    // Two characters never exceed 99.
-    std::string st = hexText(static_cast<uint64_t>(decimalValue(linkStNo).value_or(0)));
-    lpAddr = "0" + loopNo + Hex2_Zero(st);
+    // Two characters never exceed 99: always a value, never cut.
+    lpAddr = "0" + loopNo + *hexOfDecimal(linkStNo, 2);
 }
 
 void readStation(const std::string& value, int& flag, std::string& statNo) {
@@ -55,10 +59,29 @@ void readStation(const std::string& value, int& flag, std::string& statNo) {
     }
 }
 
-std::optional<std::string> hexOfDecimal(const std::string& text, uint8_t width) {
-    const auto v = decimalValue(text);
-    if (!v) return std::nullopt;
-    return ZeroFill_Len(hexText(static_cast<uint64_t>(*v)), width);
+// The address and its octets (decimal and hex), and the hex of L_PortNo; false (nothing
+// changed) for more than four octets or a number too large.
+bool setIpAddress(Settings& s, const std::string& value) {
+    auto parts = splitDots(value);
+    if (parts.size() > 4) return false;
+    parts.resize(4);
+    std::string hex[4];
+    for (int i = 0; i < 4; ++i) {
+        auto h = hexOfDecimal(parts[i], 2);
+        if (!h) return false;
+        hex[i] = *h;
+    }
+    auto portHex = hexOfDecimal(s.L_PortNo, 4);
+    if (!portHex) return false;
+    s.L_IpAddr = value;
+    s.L_IpDec1 = parts[0];
+    s.L_IpDec2 = parts[1];
+    s.L_IpDec3 = parts[2];
+    s.L_IpDec4 = parts[3];
+    s.L_IpHexU = hex[0] + hex[1];
+    s.L_IpHexL = hex[2] + hex[3];
+    s.L_PortHex = *portHex;
+    return true;
 }
 
 // One line; false is a reading failure, and then the line changes nothing.
@@ -96,25 +119,7 @@ bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
     } else if (key == "L_PORT_NO=") {
         s.L_PortNo = value;
     } else if (key == "L_IPAD_NO=") {
-        auto parts = splitDots(value);
-        if (parts.size() > 4) return false;
-        parts.resize(4);
-        std::string hex[4];
-        for (int i = 0; i < 4; ++i) {
-            auto h = hexOfDecimal(parts[i], 2);
-            if (!h) return false;
-            hex[i] = *h;
-        }
-        auto portHex = hexOfDecimal(s.L_PortNo, 4);
-        if (!portHex) return false;
-        s.L_IpAddr = value;
-        s.L_IpDec1 = parts[0];
-        s.L_IpDec2 = parts[1];
-        s.L_IpDec3 = parts[2];
-        s.L_IpDec4 = parts[3];
-        s.L_IpHexU = hex[0] + hex[1];
-        s.L_IpHexL = hex[2] + hex[3];
-        s.L_PortHex = *portHex;
+        if (!setIpAddress(s, value)) return false;
     } else if (key == "L_STAT_NO=") {
         readStation(value, s.L_StatFlag, s.L_StatNo);
     } else if (key == "L_SERI_NO=") {
@@ -210,27 +215,16 @@ void Setting_DefaultSub(Settings& s, SerialPort& comm) {
         }
     }
 
-    const auto octets = splitDots(kExampleIpAddress);
-    s.L_IpDec1 = octets[0];
-    s.L_IpDec2 = octets[1];
-    s.L_IpDec3 = octets[2];
-    s.L_IpDec4 = octets[3];
-    s.L_IpAddr = kExampleIpAddress;
-    auto octetHex = [](const std::string& d) {
-        return ZeroFill_Len(hexText(static_cast<uint64_t>(decimalValue(d).value_or(0))), 2);
-    };
-    s.L_IpHexU = octetHex(octets[0]) + octetHex(octets[1]);
-    s.L_IpHexL = octetHex(octets[2]) + octetHex(octets[3]);
     s.L_PortNo = "3004";
-    s.L_PortHex = "0BBC";
+    setIpAddress(s, kExampleIpAddress);  // a fixed, valid address: never refused
 
     s.LinkKind = 0;
 }
 
 std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std::string& cpuComboText) {
     int module = 0;
-    for (int i = 0; i < 5; ++i)
-        if (equalsNoCase(cpuComboText, kModelTexts[i])) module = i;
+    for (std::size_t i = 0; i < kModelTable.size(); ++i)
+        if (equalsNoCase(cpuComboText, kModelTable[i].text)) module = static_cast<int>(i);
     std::string out;
     auto line = [&out](const std::string& key, const std::string& value) {
         out += key + lineSafe(value) + "\r\n";

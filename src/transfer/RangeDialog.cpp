@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "main/FormBase.h"
 #include "shared/Messages.h"
 #include "transfer/RangeEntry.h"
 
@@ -19,13 +20,8 @@ void RangeDialog_Setup(QDialog* d, const char* name, const char* caption)
 
 void NewStepPair(QDialog* d, std::array<QLineEdit*, 2>& texts, QLabel*& tilde, int maxLength)
 {
-    tilde = new QLabel("~", d);
-    tilde->setObjectName("Label3");
-    for (int i = 0; i < 2; ++i) {
-        texts[i] = new QLineEdit(d);
-        texts[i]->setObjectName(QString("StepText(%1)").arg(i));
-        if (maxLength > 0) texts[i]->setMaxLength(maxLength);
-    }
+    tilde = NewLabel(d, "Label3", "~");
+    for (int i = 0; i < 2; ++i) texts[i] = NewText(d, ArrayName("StepText", i), maxLength);
 }
 
 QHBoxLayout* NewOkCancel(QDialog* d, QPushButton*& ok, const char* okName, QPushButton*& cancel)

@@ -1,9 +1,14 @@
 #pragma once
-// Rules of the step-range entries of the range dialogs, without the widgets.
+// Rules of step ranges without the widgets: the range dialogs' entries and the editors' step window.
 #include <cstdint>
 #include <string>
 
+#include "shared/Public.h"
+
 namespace posmod {
+
+// The last step of the positioning table.
+constexpr int kMaxStep = 255;
 
 enum class RangeEntryError { None, Numeric, Limit };
 
@@ -11,7 +16,7 @@ enum class RangeEntryError { None, Numeric, Limit };
 const char* RangeEntry_Message(RangeEntryError e);
 
 // Checks a first/last step pair as typed, in the order: numeric (first), numeric (last),
-// range 0 <= first <= last <= 255. On None, first and last hold the steps; otherwise they
+// range 0 <= first <= last <= kMaxStep. On None, first and last hold the steps; otherwise they
 // are left as they were. A number too large for 32 bits is a limit error.
 RangeEntryError StepPair_Check(const std::string& firstText, const std::string& lastText,
                                int32_t& first, int32_t& last);
@@ -20,5 +25,10 @@ RangeEntryError StepPair_Check(const std::string& firstText, const std::string& 
 // (compared without regard to letter case; an unknown text gives the last choice).
 int32_t CsvStoreKind_FromText(const std::string& dataText);
 int32_t CsvStoreAxis_FromText(int moduleType, const std::string& axisText);
+
+// The step window an editor shows: the stored one, held to 0..kMaxStep with first <= last.
+void StepWindow(const Public& p, int& first, int& last);
+// Opens a positioning editor: the CSV case takes the whole table; sets AutoRowCount.
+void StepWindow_Load(Public& p, int& first, int& last);
 
 } // namespace posmod

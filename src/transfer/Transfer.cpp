@@ -25,6 +25,12 @@ bool stepWindowValid(const Public::StepRangeRec& s)
 // Rows outside the table are never touched, whatever the ranges hold.
 int clampRow(int32_t row) { return std::clamp<int32_t>(row, 0, RegisterTable::kRows + 1); }
 
+// The count text of the bar once items have been done.
+std::string countLabel(int value, int max)
+{
+    return "( " + std::to_string(value) + "  / " + std::to_string(max) + "  )  Data Count...";
+}
+
 } // namespace
 
 const char* WaitDisp_CallerName(int mode)
@@ -66,7 +72,7 @@ uint8_t Transfer::SendMain(int mode)
     // The bar ends full, also after a failure; after a cancel it stays where it stopped.
     if (!cancelled() && value_ < max_) {
         value_ = max_;
-        label_ = "( " + std::to_string(value_) + "  / " + std::to_string(max_) + "  )  Data Count...";
+        label_ = countLabel(value_, max_);
         showBar();
     }
     if (result == kTransferDone || result == kTransferCancelled) {
@@ -87,8 +93,7 @@ uint8_t Transfer::runMode(int mode)
             Zr4Data_Clear(pub_);
             count = 4;
         } else {
-            if (type == 1) CodeTable_SetJV(pub_.reg);
-            else CodeTable_Set7W(pub_.reg);
+            CodeTable_ForType(pub_.reg, type);
             count = pub_.reg.PrmRange[1] - pub_.reg.PrmRange[0] + 1;
         }
         Progress_Initsub(count);
@@ -108,8 +113,7 @@ uint8_t Transfer::runMode(int mode)
             count = last - first + 1;
         } else {
             const int perStep = type == 1 ? 4 : 8;
-            if (type == 1) CodeTable_SetJV(pub_.reg);
-            else CodeTable_Set7W(pub_.reg);
+            CodeTable_ForType(pub_.reg, type);
             const int b = pub_.reg.AutoRange[0];
             pub_.reg.AutoRange[0] = b + perStep * first;
             pub_.reg.AutoRange[1] = b + perStep * (last + 1) - 1;
@@ -154,7 +158,7 @@ void Transfer::Progress_Stepsub()
 {
     if (value_ >= max_) return;
     ++value_;
-    label_ = "( " + std::to_string(value_) + "  / " + std::to_string(max_) + "  )  Data Count...";
+    label_ = countLabel(value_, max_);
     showBar();
 }
 
@@ -192,10 +196,9 @@ uint8_t Transfer::CpuPrmReadsub()
 
 uint8_t Transfer::CpuAutoReadsub()
 {
-    if (pub_.ModuleType == 5) {
-        if (!stepWindowValid(pub_.StepRange)) return kTransferNotRun;
+    // runMode has checked the step window.
+    if (pub_.ModuleType == 5)
         return readRun(kTaskReadStepZ4, pub_.StepRange.FirstStep, pub_.StepRange.LastStep, false);
-    }
     const int first = std::max(1, clampRow(pub_.reg.AutoRange[0]));
     const int last = std::min(RegisterTable::kRows, clampRow(pub_.reg.AutoRange[1]));
     return readRun(kTaskReadRow, first, last, true);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "main/FormBase.h"
 #include "transfer/RangeDialog.h"
 #include "transfer/RangeEntry.h"
 
@@ -18,12 +19,9 @@ frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub
     RangeDialog_Setup(this, "frmCsvRead", "Csv format file store range");
     setFont(QFont("Arial"));
 
-    DataCombo = new QComboBox(this);
-    DataCombo->setObjectName("DataCombo");
-    JikCombo = new QComboBox(this);
-    JikCombo->setObjectName("JikCombo");
-    Label2 = new QLabel("Automatic operation step", this);
-    Label2->setObjectName("Label2");
+    DataCombo = NewCombo(this, "DataCombo");
+    JikCombo = NewCombo(this, "JikCombo");
+    Label2 = NewLabel(this, "Label2", "Automatic operation step");
     NewStepPair(this, StepText, Label3, 3);
     QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
     connect(DefaultCommand, &QPushButton::clicked, this, &frmCsvRead::DefaultCommand_Click);

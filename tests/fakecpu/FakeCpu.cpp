@@ -32,18 +32,15 @@ bool fail(std::string* error, const std::string& what)
 
 void setNonBlocking(int fd) { ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK); }
 
-void writeAll(int fd, const std::string& bytes)
+// A socket is written with send() so that a tool gone away gives EPIPE, not SIGPIPE;
+// the pty takes write(). A full buffer is retried until everything is out.
+void writeAll(int fd, const std::string& bytes, bool socket)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-        if (n < 0 && errno == ENOTSOCK) {
-            const ssize_t m = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (m > 0) { done += std::size_t(m); continue; }
-            if (m < 0 && errno != EAGAIN && errno != EINTR) return;
-            ::usleep(100);
-            continue;
-        }
+        const char* from = bytes.data() + done;
+        const std::size_t left = bytes.size() - done;
+        const ssize_t n = socket ? ::send(fd, from, left, MSG_NOSIGNAL) : ::write(fd, from, left);
         if (n > 0) { done += std::size_t(n); continue; }
         if (n < 0 && errno != EAGAIN && errno != EINTR) return;
         ::usleep(100);
@@ -186,12 +183,12 @@ void FakeCpu::run()
             const Due d = queue.front();
             queue.pop_front();
             if (kind_ == Kind::Serial) {
-                writeAll(masterFd_, d.out.bytes);
+                writeAll(masterFd_, d.out.bytes, false);
                 serial.noteSent(fakeCpuNowUs());
             } else if (d.out.closeConnection) {
                 dropClient();
             } else if (client >= 0) {
-                writeAll(client, d.out.bytes);
+                writeAll(client, d.out.bytes, true);
                 tcp.noteSent(fakeCpuNowUs());
             }
         }

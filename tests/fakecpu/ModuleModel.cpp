@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cctype>
-#include <cstdio>
+
+#include "fakecpu/PeerHex.h"
+#include "support/Hex.h"
 
 namespace posmod {
 
@@ -17,27 +19,7 @@ std::string upper(std::string s)
 
 bool startsWith(const std::string& s, const std::string& p) { return s.compare(0, p.size(), p) == 0; }
 
-// Value of a text of hexadecimal digits; false for an empty text or any other character.
-bool hexOf(const std::string& s, uint32_t& v)
-{
-    if (s.empty() || s.size() > 8) return false;
-    v = 0;
-    for (char c : s) {
-        int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
-        v = v * 16 + static_cast<uint32_t>(d);
-    }
-    return true;
-}
-
-std::string word(uint32_t v)
-{
-    char b[8];
-    std::snprintf(b, sizeof b, "%04X", static_cast<unsigned>(v & 0xFFFF));
-    return b;
-}
+using peerhex::hexOf;
 
 // The module's memory areas, as offsets from its place in the CPU's address space.
 constexpr uint32_t kInputShort = 0xC06010, kInputShortHigh = 0xC96010;
@@ -245,7 +227,7 @@ CpuAnswer ModuleModel::codeTwo(const std::string& body)
             f = &prmDone_[field[0] - '0'];
         if (!f) return refuse("no such field");
         const uint16_t v = static_cast<uint16_t>((statusNoise & ~0x0080u) | (observe(*f) ? 0x0080u : 0u));
-        return CpuAnswer{0, word(v)};
+        return CpuAnswer{0, hex4(v)};
     }
     // "0800" place first-register count: a block of registers.
     if (startsWith(body, "0800") && body.size() == 10) {
@@ -257,7 +239,7 @@ CpuAnswer ModuleModel::codeTwo(const std::string& body)
         for (uint32_t r = first; r < first + count; ++r) {
             uint16_t v = 0;
             if (!readRegister(static_cast<int>(r), v)) return refuse("no such register");
-            data += word(v);
+            data += hex4(v);
         }
         return CpuAnswer{0, data};
     }
@@ -277,7 +259,7 @@ CpuAnswer ModuleModel::codeThree(const std::string& body)
         uint16_t v = 0;
         if (!startsWith(it, "0800") || !rusMatches(it.substr(4, 3))) return refuse("unknown item");
         if (!hexOf(it.substr(7, 1), r) || !readRegister(static_cast<int>(r), v)) return refuse("no such register");
-        data += word(v);
+        data += hex4(v);
     }
     return CpuAnswer{0, data};
 }
@@ -301,7 +283,7 @@ bool ModuleModel::readRegister(int r, uint16_t& v)
 
 bool ModuleModel::command(uint16_t value, std::string& why)
 {
-    const std::string w = word(value);
+    const std::string w = hex4(value);
     return family_ == ModuleFamily::FourAxis ? fourAxisCommand(w, why) : registerCommand(w, why);
 }
 
@@ -364,7 +346,7 @@ bool ModuleModel::fourAxisCommand(const std::string& w, std::string& why)
     }
     if (head == "980" || head == "880" || head == "890") {
         if (reg[5] > 255) {
-            why = "no step " + word(reg[5]);
+            why = "no step " + hex4(reg[5]);
             return false;
         }
         auto& step = steps[reg[5]];
@@ -458,7 +440,7 @@ CpuAnswer ModuleModel::memoryRead(const std::string& t, bool longForm)
     for (uint32_t i = 0; i < count; ++i) {
         uint16_t v = 0;
         if (!outputWord(addr - out + 2 * i, v)) return refuse("past the output area");
-        if (static_cast<int>(count - i) > memoryShortBy) data += word(v);
+        if (static_cast<int>(count - i) > memoryShortBy) data += hex4(v);
     }
     if (memoryEcho) data = (longForm ? "FF00000000007F" : "7F") + data;
     return CpuAnswer{0, data};

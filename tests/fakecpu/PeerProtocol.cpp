@@ -1,38 +1,16 @@
 #include "fakecpu/PeerProtocol.h"
 
+#include "fakecpu/PeerHex.h"
+
 namespace posmod {
 
 namespace {
 
 constexpr char kStx = 0x02, kEot = 0x04, kEnq = 0x05, kAck = 0x06, kCr = 0x0D, kNak = 0x15;
-const char kDigits[] = "0123456789ABCDEF";
 
-std::string hex2(unsigned v) { return {kDigits[(v >> 4) & 0xF], kDigits[v & 0xF]}; }
-
-int digitOf(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-std::string toHex(const uint8_t* p, std::size_t n)
-{
-    std::string s;
-    for (std::size_t i = 0; i < n; ++i) s += hex2(p[i]);
-    return s;
-}
-
-std::vector<uint8_t> fromHex(const std::string& s)
-{
-    std::vector<uint8_t> out;
-    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
-        const int hi = digitOf(s[i]), lo = digitOf(s[i + 1]);
-        out.push_back(uint8_t(((hi < 0 ? 0 : hi) << 4) | (lo < 0 ? 0 : lo)));
-    }
-    return out;
-}
+using peerhex::fromHex;
+using peerhex::hex2;
+using peerhex::toHex;
 
 bool sameNoCase(const std::string& a, const std::string& b)
 {

@@ -52,7 +52,6 @@ class PeerState {
 public:
     FaultKnobs knobs() const { std::lock_guard l(m_); return knobs_; }
     void setKnobs(const FaultKnobs& k) { std::lock_guard l(m_); knobs_ = k; }
-    void editKnobs(const std::function<void(FaultKnobs&)>& f) { std::lock_guard l(m_); f(knobs_); }
     std::vector<PeerRecord> transcript() const { std::lock_guard l(m_); return records_; }
     // The task texts of the addressed requests, in order.
     std::vector<std::string> tasks() const;

@@ -11,6 +11,7 @@
 #include "main/Frames.h"
 #include "main/Link.h"
 #include "support/CaptureSink.h"
+#include "support/PeerSettings.h"
 #include "support/VirtualPorts.h"
 #include "support/VirtualRuntime.h"
 
@@ -38,14 +39,8 @@ inline std::string replyFuzzCheck(const std::string& bytes)
     const int proc = (bytes[0] & 2) ? 2 : 1;
     const std::string station = (bytes[1] & 1) ? "05" : "";
     Public pub;
-    pub.set.LinkKind = kind;
-    pub.set.R_ProcNo = proc;
-    pub.set.R_StatNo = kind == 0 ? station : "";
-    pub.set.L_StatNo = kind == 1 ? station : "";
-    pub.set.R_LpAddr = pub.set.L_LpAddr = "FFFF";
-    pub.set.L_SeriNo = "00";
+    LinkSettings_Set(pub, kind, proc, station, 0);
     pub.set.L_PortNo = "3004";
-    pub.ReplyStatusOffset = kind == 0 && !station.empty() ? 2 : 0;
     VirtualRuntime rt;
     PlainCpuModel cpu;
     VirtualSerialPort com(rt, cpu);

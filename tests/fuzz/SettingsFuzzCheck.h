@@ -3,6 +3,7 @@
 // of reading and writing the writer's text reads back unchanged.
 #include <string>
 
+#include "main/ModelSelect.h"
 #include "shared/FakeProbePort.h"
 #include "shared/SettingsFile.h"
 
@@ -10,14 +11,13 @@ namespace posmod {
 
 // Empty when every property holds, else what broke.
 inline std::string settingsFuzzCheck(const std::string& bytes) {
-    static const char* const kModels[] = {"JV-ZR", "JV-ZR4", "VELTA-7W", "VELTAK7W", "ZRH"};
     auto round = [](const std::string& in, std::string& out) {
         Settings s;
         FakeProbePort comm({2, 5});
         const bool ok = readSettingsText(s, in, comm);
         if (s.ModuleNoIni < 0 || s.ModuleNoIni > 4) return std::string("model index out of range");
         if (s.R_PortNo < 0 || s.R_PortNo > 8) return std::string("port out of range");
-        out = settingsText(s, s.S_Setting == 0, kModels[s.ModuleNoIni]);
+        out = settingsText(s, s.S_Setting == 0, kModelTable[static_cast<std::size_t>(s.ModuleNoIni)].text);
         ModuleAddress_Set(s);
         return ok ? std::string() : std::string("failed");
     };

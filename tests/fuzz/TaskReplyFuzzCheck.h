@@ -10,6 +10,7 @@
 #include "main/LinkApi.h"
 #include "main/TaskSend.h"
 #include "shared/RegisterTable.h"
+#include "support/CaptureSink.h"
 
 namespace posmod {
 
@@ -36,12 +37,6 @@ private:
     Public& p_;
     std::vector<std::string> answers_;
     std::size_t next_ = 0;
-};
-
-class Messages : public MessageSink {
-public:
-    void show(const std::string& text, MsgIcon) override { shown.push_back(text); }
-    std::vector<std::string> shown;
 };
 
 } // namespace task_fuzz
@@ -84,13 +79,13 @@ inline std::string taskReplyFuzzCheck(const std::string& in)
     if (task == 7) index = b1 + ((b0 & 0x10) ? 1 : 0);   // 256 is refused
 
     task_fuzz::ReplayExchange ex(p, answers);
-    task_fuzz::Messages msg;
+    CaptureSink msg;
     Tasks tasks(p, ex, msg);
     const int r = tasks.TaskSend(task, index);
 
     if (r != 1 && r != 2) return "result " + std::to_string(r);
     if (ex.count > 120) return "more exchanges than any task makes";
-    if (msg.shown.size() > 1 || (msg.shown.size() == 1 && msg.shown[0] != "Status Register Error Occurred"))
+    if (msg.texts.size() > 1 || (msg.texts.size() == 1 && msg.texts[0] != "Status Register Error Occurred"))
         return "unexpected message";
     const bool badIndex = ((task == 2 || task == 3) && (index < 1 || index > RegisterTable::kRows)) ||
                           ((task == 6 || task == 8) && index > 3) || (task == 7 && index > 255);

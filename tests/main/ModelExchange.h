@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fakecpu/CpuModel.h"
+#include "fakecpu/PeerProtocol.h"
 #include "main/LinkApi.h"
-#include "shared/Messages.h"
 #include "shared/Public.h"
 
 namespace posmod::test {
@@ -29,12 +29,8 @@ public:
         if (p_.set.LinkKind == 0) {
             const std::string head = p_.set.R_ProcNo == 2 ? p_.set.R_StatNo
                                                           : "F" + p_.set.R_StatNo + p_.set.R_LpAddr + "000";
-            std::string body = head + st + a.dataHex;
-            unsigned sum = 0;
-            for (unsigned char c : body) sum += c;
-            char s[3];
-            std::snprintf(s, sizeof s, "%02X", sum & 0xFF);
-            p_.ReplyBody = body + s;
+            const std::string body = head + st + a.dataHex;
+            p_.ReplyBody = body + peerSum(body);
             p_.SerialError = a.status != 0;
         } else {
             p_.EthReplyHex = p_.set.L_SeriNo + p_.set.L_LpAddr + "0000" + st + a.dataHex;
@@ -59,13 +55,6 @@ public:
 private:
     Public& p_;
     CpuModel& m_;
-};
-
-class CaptureSink : public MessageSink {
-public:
-    void show(const std::string& text, MsgIcon icon) override { shown.push_back({text, icon}); }
-    struct Shown { std::string text; MsgIcon icon; };
-    std::vector<Shown> shown;
 };
 
 } // namespace posmod::test

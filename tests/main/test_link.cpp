@@ -20,6 +20,14 @@ const std::string kTaskErr = "Task Code Error Occurred";
 const std::string kTimeOut = "Time Out Occurred";
 const std::string kWatchdog = "Time Out(10s)Occurred\r\r";
 
+// Default knobs with f applied.
+template <class F> FaultKnobs knobsWith(F f)
+{
+    FaultKnobs k;
+    f(k);
+    return k;
+}
+
 struct HookModel : CpuModel {
     std::function<CpuAnswer(const std::string&)> hook;
     CpuAnswer answer(const std::string& t) override { return hook ? hook(t) : CpuAnswer{}; }
@@ -127,7 +135,6 @@ TEST_F(LinkTest, FailedProbeChoosesOldCodeSet)
 {
     // Knobs set when a request reaches the model hit what follows it: the ENQs of that
     // request, or (counted per request) the next request.
-    auto k = [](auto f) { FaultKnobs x; f(x); return x; };
     const struct {
         int kind;
         FaultKnobs atOpening, atProbe;
@@ -136,10 +143,10 @@ TEST_F(LinkTest, FailedProbeChoosesOldCodeSet)
         bool open;
     } cases[] = {
         {0, {}, {}, true, {}, true},
-        {0, k([](FaultKnobs& x) { x.wrongSums = 1; }), {}, false, {}, true},
-        {0, k([](FaultKnobs& x) { x.nakLines = 5; }), {}, false, {}, true},
-        {0, k([](FaultKnobs& x) { x.shortReplies = 1; }), {}, false, {}, true},
-        {0, {}, k([](FaultKnobs& x) { x.silentEnqs = 3; }), false, {kTimeOut}, false},
+        {0, knobsWith([](FaultKnobs& x) { x.wrongSums = 1; }), {}, false, {}, true},
+        {0, knobsWith([](FaultKnobs& x) { x.nakLines = 5; }), {}, false, {}, true},
+        {0, knobsWith([](FaultKnobs& x) { x.shortReplies = 1; }), {}, false, {}, true},
+        {0, {}, knobsWith([](FaultKnobs& x) { x.silentEnqs = 3; }), false, {kTimeOut}, false},
         {1, {}, {}, true, {kTaskErr}, true},
     };
     for (const auto& c : cases) {
@@ -185,8 +192,8 @@ TEST_F(LinkTest, OpeningFailures)
          {"Unexpected error is detected.Err Number(10061)"}, 3900, 4200, 4},
         {1, [](LinkTest& t) { t.sock->reachable = false; t.rt->at(2500, [&t] { t.sock->reachable = true; }); },
          1, {}, 3003, 3100, 4}, // the fourth attempt connects
-        {0, [](LinkTest& t) { t.com->peer().editKnobs([](FaultKnobs& k) { k.nakLines = 5; }); }, 2, {kTaskErr}, 1000, 3000, 0},
-        {1, [](LinkTest& t) { t.sock->peer().editKnobs([](FaultKnobs& k) { k.errorReplies = 1; }); }, 2, {kTaskErr}, 0, 100, 1},
+        {0, [](LinkTest& t) { t.com->peer().withKnobs([](FaultKnobs& k) { k.nakLines = 5; }); }, 2, {kTaskErr}, 1000, 3000, 0},
+        {1, [](LinkTest& t) { t.sock->peer().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; }); }, 2, {kTaskErr}, 0, 100, 1},
     };
     int row = 0;
     for (const auto& c : cases) {
@@ -221,7 +228,6 @@ TEST_F(LinkTest, OpeningFailures)
 
 TEST_F(LinkTest, SerialExchangeFaults)
 {
-    auto k = [](auto f) { FaultKnobs x; f(x); return x; };
     const struct {
         const char* name;
         int proc;
@@ -234,23 +240,23 @@ TEST_F(LinkTest, SerialExchangeFaults)
     } cases[] = {
         {"plain", 1, {}, true, 0, {}, 1, 200},
         {"procedure 2 direct reply", 2, {}, true, 0, {}, 0, 200},
-        {"slow answers", 1, k([](FaultKnobs& x) { x.slowMs = 400; }), true, 0, {}, 1, 1000},
-        {"four NAK lines then ACK", 1, k([](FaultKnobs& x) { x.nakLines = 4; }), true, 0, {}, 1, 300},
-        {"five NAK lines", 1, k([](FaultKnobs& x) { x.nakLines = 5; }), false, NoAckCode, {kTaskErr}, 0, 200},
-        {"five NAK lines, procedure 2", 2, k([](FaultKnobs& x) { x.nakLines = 5; }), false, NoAckCode, {kTaskErr}, 0, 200},
-        {"EOT twice", 1, k([](FaultKnobs& x) { x.eotTimes = 2; }), true, 0, {}, 3, 400},
-        {"EOT six times", 1, k([](FaultKnobs& x) { x.eotTimes = 6; }), true, 0, {}, 7, 700},
-        {"two silent ENQs", 1, k([](FaultKnobs& x) { x.silentEnqs = 2; }), true, 0, {}, 3, 2400},
-        {"three silent ENQs", 1, k([](FaultKnobs& x) { x.silentEnqs = 3; }), false, 0, {kTimeOut}, 3, 3400},
-        {"EOT starts a new poll cycle", 1, k([](FaultKnobs& x) { x.enqPlan = "sses"; }), true, 0, {}, 5, 3500},
-        {"silent, EOT, three silent", 1, k([](FaultKnobs& x) { x.enqPlan = "sesss"; }), false, 0, {kTimeOut}, 5, 4500},
-        {"wrong sum", 1, k([](FaultKnobs& x) { x.wrongSums = 1; }), false, SumCode, {kTaskErr}, 1, 200},
-        {"error status", 1, k([](FaultKnobs& x) { x.errorReplies = 1; }), false, StatusCode, {kTaskErr}, 1, 200},
-        {"error status, procedure 2", 2, k([](FaultKnobs& x) { x.errorReplies = 1; }), false, StatusCode, {kTaskErr}, 0, 200},
-        {"short reply", 1, k([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 3; }), false, SumCode, {kTaskErr}, 1, 200},
-        {"short reply, procedure 2", 2, k([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 1; }), false, SumCode, {kTaskErr}, 0, 200},
-        {"silent request", 1, k([](FaultKnobs& x) { x.silentRequests = 1; }), false, 0, {kWatchdog}, 0, 10'050},
-        {"EOT for ever", 1, k([](FaultKnobs& x) { x.eotTimes = 1000; }), false, 0, {kWatchdog}, -1, 10'050},
+        {"slow answers", 1, knobsWith([](FaultKnobs& x) { x.slowMs = 400; }), true, 0, {}, 1, 1000},
+        {"four NAK lines then ACK", 1, knobsWith([](FaultKnobs& x) { x.nakLines = 4; }), true, 0, {}, 1, 300},
+        {"five NAK lines", 1, knobsWith([](FaultKnobs& x) { x.nakLines = 5; }), false, NoAckCode, {kTaskErr}, 0, 200},
+        {"five NAK lines, procedure 2", 2, knobsWith([](FaultKnobs& x) { x.nakLines = 5; }), false, NoAckCode, {kTaskErr}, 0, 200},
+        {"EOT twice", 1, knobsWith([](FaultKnobs& x) { x.eotTimes = 2; }), true, 0, {}, 3, 400},
+        {"EOT six times", 1, knobsWith([](FaultKnobs& x) { x.eotTimes = 6; }), true, 0, {}, 7, 700},
+        {"two silent ENQs", 1, knobsWith([](FaultKnobs& x) { x.silentEnqs = 2; }), true, 0, {}, 3, 2400},
+        {"three silent ENQs", 1, knobsWith([](FaultKnobs& x) { x.silentEnqs = 3; }), false, 0, {kTimeOut}, 3, 3400},
+        {"EOT starts a new poll cycle", 1, knobsWith([](FaultKnobs& x) { x.enqPlan = "sses"; }), true, 0, {}, 5, 3500},
+        {"silent, EOT, three silent", 1, knobsWith([](FaultKnobs& x) { x.enqPlan = "sesss"; }), false, 0, {kTimeOut}, 5, 4500},
+        {"wrong sum", 1, knobsWith([](FaultKnobs& x) { x.wrongSums = 1; }), false, SumCode, {kTaskErr}, 1, 200},
+        {"error status", 1, knobsWith([](FaultKnobs& x) { x.errorReplies = 1; }), false, StatusCode, {kTaskErr}, 1, 200},
+        {"error status, procedure 2", 2, knobsWith([](FaultKnobs& x) { x.errorReplies = 1; }), false, StatusCode, {kTaskErr}, 0, 200},
+        {"short reply", 1, knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 3; }), false, SumCode, {kTaskErr}, 1, 200},
+        {"short reply, procedure 2", 2, knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 1; }), false, SumCode, {kTaskErr}, 0, 200},
+        {"silent request", 1, knobsWith([](FaultKnobs& x) { x.silentRequests = 1; }), false, 0, {kWatchdog}, 0, 10'050},
+        {"EOT for ever", 1, knobsWith([](FaultKnobs& x) { x.eotTimes = 1000; }), false, 0, {kWatchdog}, -1, 10'050},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -288,7 +294,7 @@ TEST_F(LinkTest, ReplyBodyAndStatusPositionWithStation)
     // An error status at the station-shifted position is seen.
     setup(0, 1, "05");
     open();
-    com->peer().editKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
+    com->peer().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
     exchange("0123");
     EXPECT_EQ(pub.TaskErrorCode, StatusCode);
 }
@@ -354,7 +360,6 @@ TEST_F(LinkTest, LineWaitAndCommEvents)
 
 TEST_F(LinkTest, EthernetExchangeFaults)
 {
-    auto k = [](auto f) { FaultKnobs x; f(x); return x; };
     const struct {
         const char* name;
         FaultKnobs knobs;
@@ -365,13 +370,13 @@ TEST_F(LinkTest, EthernetExchangeFaults)
         int maxSends;
     } cases[] = {
         {"plain", {}, true, {}, true, 1, 1},
-        {"busy three times", k([](FaultKnobs& x) { x.busyTimes = 3; }), true, {}, true, 4, 4},
-        {"busy for ever", k([](FaultKnobs& x) { x.busyTimes = 1'000'000; }), false, {kWatchdog}, false, 100, 100'000},
-        {"error status", k([](FaultKnobs& x) { x.errorReplies = 1; }), false, {kTaskErr}, true, 1, 1},
-        {"too short for the status", k([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 6; }), false, {kTaskErr}, true, 1, 1},
-        {"silence", k([](FaultKnobs& x) { x.silentRequests = 1; }), false, {kWatchdog}, false, 1, 1},
-        {"dropped connection", k([](FaultKnobs& x) { x.dropConnections = 1; }), false, {kWatchdog}, false, 1, 1},
-        {"slow answer", k([](FaultKnobs& x) { x.slowMs = 9000; }), true, {}, true, 1, 1},
+        {"busy three times", knobsWith([](FaultKnobs& x) { x.busyTimes = 3; }), true, {}, true, 4, 4},
+        {"busy for ever", knobsWith([](FaultKnobs& x) { x.busyTimes = 1'000'000; }), false, {kWatchdog}, false, 100, 100'000},
+        {"error status", knobsWith([](FaultKnobs& x) { x.errorReplies = 1; }), false, {kTaskErr}, true, 1, 1},
+        {"too short for the status", knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 6; }), false, {kTaskErr}, true, 1, 1},
+        {"silence", knobsWith([](FaultKnobs& x) { x.silentRequests = 1; }), false, {kWatchdog}, false, 1, 1},
+        {"dropped connection", knobsWith([](FaultKnobs& x) { x.dropConnections = 1; }), false, {kWatchdog}, false, 1, 1},
+        {"slow answer", knobsWith([](FaultKnobs& x) { x.slowMs = 9000; }), true, {}, true, 1, 1},
     };
     cpu.hook = [](const std::string&) { return CpuAnswer{0, "BEEF"}; };
     for (const auto& c : cases) {
@@ -537,7 +542,7 @@ TEST_F(LinkTest, ClosingRequestAndClose)
 
         // A failing closing request: the exchange's message, then its own.
         open();
-        peer().editKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
+        peer().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
         link->TSK1600();
         EXPECT_EQ(sink.texts, (Texts{kTaskErr, kTaskErr}));
     }

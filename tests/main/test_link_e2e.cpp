@@ -85,13 +85,13 @@ TEST_F(LinkEndToEnd, EthernetOperationOverTcp)
     ASSERT_EQ(link.CpuConnect(2), 1);
     EXPECT_EQ(pub.TaskCode1, "A5");
     // Busy answers: the identical request again, within the one exchange.
-    peer.state().editKnobs([](FaultKnobs& k) { k.busyTimes = 2; });
+    peer.state().withKnobs([](FaultKnobs& k) { k.busyTimes = 2; });
     std::string task = "0123";
     link.TaskCode_Exchange(task);
     EXPECT_EQ(pub.EthError, 0);
     EXPECT_EQ(pub.EthReplyHex, "00FFFF000000");
     // An error status: message, failure, the connection stays.
-    peer.state().editKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
+    peer.state().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
     link.TaskCode_Exchange(task);
     EXPECT_EQ(pub.EthError, 1);
     EXPECT_EQ(sink.texts, Texts{"Task Code Error Occurred"});

@@ -53,7 +53,7 @@ struct RowTrip {
 TEST_P(TasksEndToEnd, WriteReadBackAndStatus)
 {
     const Trip& c = GetParam();
-    const int type = c.family == ModuleFamily::OneAxis ? 1 : c.family == ModuleFamily::TwoAxis ? 2 : 5;
+    const int type = ModuleType_Of(c.family);
 
     ModuleModel model(c.family);
     model.remote = "0";

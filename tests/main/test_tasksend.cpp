@@ -10,13 +10,13 @@
 #include "main/ModelExchange.h"
 #include "main/TaskSend.h"
 #include "shared/RegisterTable.h"
-#include "shared/SettingsFile.h"
+#include "support/CaptureSink.h"
 #include "support/Hex.h"
+#include "support/PeerSettings.h"
 
 namespace posmod {
 namespace {
 
-using test::CaptureSink;
 using test::ModelExchange;
 using Texts = std::vector<std::string>;
 
@@ -39,31 +39,23 @@ struct RigSetup {
 struct Rig {
     explicit Rig(const RigSetup& s) : model(s.family)
     {
-        Public_Reset(p);
-        const int type = s.family == ModuleFamily::OneAxis ? 1 : s.family == ModuleFamily::TwoAxis ? 2 : 5;
-        p.ModuleType = type;
-        p.InitControlWord = type == 1 ? "5100" : type == 2 ? "1100" : "0000";
-        p.TaskCode1 = s.oldCodes ? "45" : "A5";
-        p.TaskCode2 = s.oldCodes ? "40" : "A0";
-        p.TaskCode3 = s.oldCodes ? "44" : "A4";
-        p.set.RusRemoteNo = "1";
-        p.set.RusUnitNo = "2";
-        p.set.RusSlotNo = "3";
-        ModuleAddress_Set(p.set);
-        p.set.LinkKind = s.eth ? 1 : 0;
-        p.set.R_ProcNo = 1;
-        p.set.R_LpAddr = "FFFF";
-        p.set.L_SeriNo = "00";
-        p.set.L_LpAddr = "FFFF";
-        p.ModuleVariant = s.variant;
-        p.ModuleField = type == 5 ? "0" : "0E"; // as task 1 leaves it
-        if (type == 1) CodeTable_SetJV(p.reg);
-        if (type == 2) CodeTable_Set7W(p.reg);
         model.remote = "1";
         model.unit = "2";
         model.slot = "3";
         model.newCodes = !s.oldCodes;
         model.variant = s.variant;
+        Public_Reset(p);
+        const int type = ModuleType_Of(s.family);
+        ModuleType_Set(p, type);
+        p.TaskCode1 = s.oldCodes ? "45" : "A5";
+        p.TaskCode2 = s.oldCodes ? "40" : "A0";
+        p.TaskCode3 = s.oldCodes ? "44" : "A4";
+        ModuleAddress_Of(p.set, model);
+        LinkSettings_Set(p, s.eth ? 1 : 0, 1, "", 0);
+        p.ModuleVariant = s.variant;
+        p.ModuleField = type == 5 ? "0" : "0E"; // as task 1 leaves it
+        if (type == 1) CodeTable_SetJV(p.reg);
+        if (type == 2) CodeTable_Set7W(p.reg);
     }
     int run(int task, int index) { return tasks.TaskSend(task, index); }
 
@@ -291,7 +283,7 @@ TEST_P(GoldenTest, SendsTheseTextsAndFillsTheStores)
     EXPECT_EQ(rig.run(g.task, g.index), 1);
     EXPECT_EQ(rig.ex.events, g.events);
     EXPECT_TRUE(rig.model.rejected.empty()) << rig.model.rejected.front();
-    EXPECT_TRUE(rig.sink.shown.empty());
+    EXPECT_TRUE(rig.sink.texts.empty());
     if (g.check) g.check(rig.p, rig.model);
 }
 
@@ -316,7 +308,7 @@ TEST_P(GoldenTest, FailureAtEachTextEndsTheTask)
         SCOPED_TRACE("failing text " + std::to_string(i + 1) + " " + all[i]);
         EXPECT_EQ(r, untested ? 1 : 2);
         EXPECT_EQ(rig.ex.texts().size(), untested ? all.size() : i + 1);
-        EXPECT_TRUE(rig.sink.shown.empty());
+        EXPECT_TRUE(rig.sink.texts.empty());
     }
 }
 
@@ -364,12 +356,12 @@ TEST_P(PollLimit, FlagMustShowBeforeTheLastRead)
         }
     }
     if (c.result == 2) {
-        ASSERT_EQ(rig.sink.shown.size(), 1u);
-        EXPECT_EQ(rig.sink.shown[0].text, "Status Register Error Occurred");
-        EXPECT_EQ(rig.sink.shown[0].icon, MsgIcon::Critical);
+        ASSERT_EQ(rig.sink.texts.size(), 1u);
+        EXPECT_EQ(rig.sink.texts[0], "Status Register Error Occurred");
+        EXPECT_EQ(rig.sink.icons[0], MsgIcon::Critical);
         EXPECT_EQ(t.back(), poll); // nothing follows the failed poll
     } else {
-        EXPECT_TRUE(rig.sink.shown.empty());
+        EXPECT_TRUE(rig.sink.texts.empty());
     }
 }
 
@@ -491,7 +483,7 @@ TEST(TaskReplies, TooShortForWhatIsReadFailsWithoutMessage)
         rig.p.reg.WriteData[3] = "0001";
         for (int a = 0; a < 4; ++a) rig.model.prm[0][a] = 0x7F7F; // data that holds "7F" itself
         EXPECT_EQ(tasks.TaskSend(c.task, c.index), 2);
-        EXPECT_TRUE(rig.sink.shown.empty());
+        EXPECT_TRUE(rig.sink.texts.empty());
         const Texts t = ex.texts();
         EXPECT_EQ(t.back().rfind(c.match, 0), 0u) << "sent after the bad reply: " << t.back();
         EXPECT_EQ(rig.p.reg.ReadData[14], c.setup.family == Four ? "" : "0");

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "main/ModelSelect.h"
 #include "shared/Conversions.h"
 #include "shared/FakeProbePort.h"
 #include "shared/SettingsFile.h"
@@ -312,13 +313,12 @@ TEST_F(SettingsFileTest, ReadWriteReadReproducesTheFile) {
         "L_LP_STAT=NOOP\r\nL_PORT_NO=\r\nL_IPAD_NO=\r\nL_STAT_NO=NOOP\r\nL_SERI_NO=\r\n"
         "****Axis Name****\r\nAX_NAME_A=\r\nAX_NAME_B=\r\nAX_NAME_C=\r\nAX_NAME_D=\r\n",
     };
-    static const char* const kModels[] = {"JV-ZR", "JV-ZR4", "VELTA-7W", "VELTAK7W", "ZRH"};
     for (const auto& file : files) {
         put(path, file);
         Settings s;
         FakeProbePort comm;
         ASSERT_TRUE(Setting_ReadSub(s, path, comm));
-        ASSERT_TRUE(Setting_WriteSub(s, path, s.S_Setting == 0, kModels[s.ModuleNoIni]));
+        ASSERT_TRUE(Setting_WriteSub(s, path, s.S_Setting == 0, kModelTable[static_cast<size_t>(s.ModuleNoIni)].text));
         EXPECT_EQ(slurp(path), file);
         EXPECT_FALSE(fs::exists(path + ".tmp"));
     }

@@ -48,4 +48,26 @@ inline void ModuleType_Set(Public& pub, int type)
     pub.InitControlWord = type == 1 ? "5100" : type == 5 ? "0000" : "1100";
 }
 
+// The modelled family of a module type (types 2 to 4 are two-axis modules), and the type
+// a family is tested as.
+inline ModuleFamily ModuleFamily_Of(int type)
+{
+    return type == 1 ? ModuleFamily::OneAxis : type == 5 ? ModuleFamily::FourAxis : ModuleFamily::TwoAxis;
+}
+inline int ModuleType_Of(ModuleFamily family)
+{
+    return family == ModuleFamily::OneAxis ? 1 : family == ModuleFamily::TwoAxis ? 2 : 5;
+}
+
+// Ethernet to the peer listening on tcpPort, with the modelled module's place and type.
+inline void TcpPeerSettings_Set(Public& pub, int tcpPort, const ModuleModel& model, int type)
+{
+    Settings& s = pub.set;
+    s.LinkKind = 1;
+    LoopbackSettings_Set(s);
+    s.L_PortNo = std::to_string(tcpPort);
+    ModuleAddress_Of(s, model);
+    ModuleType_Set(pub, type);
+}
+
 } // namespace posmod

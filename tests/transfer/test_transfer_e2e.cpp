@@ -40,8 +40,7 @@ struct Rig {
     QuietUi ui;
     Transfer transfer{pub, link, tasks, ui};
 
-    Rig(int type, bool eth) : model(type == 1 ? ModuleFamily::OneAxis : type == 5 ? ModuleFamily::FourAxis
-                                                                                    : ModuleFamily::TwoAxis)
+    Rig(int type, bool eth) : model(ModuleFamily_Of(type))
     {
         Public_Reset(pub);
         ModuleType_Set(pub, type);

@@ -113,6 +113,13 @@ protected:
         return f.readAll().toStdString();
     }
 
+    // Picks entry i of the model list as a user does: the entry shown, then its signal.
+    static void chooseModel(frmMain& m, int i)
+    {
+        m.CpuCombo->setCurrentIndex(i);
+        emit m.CpuCombo->activated(i);
+    }
+
     // Creates the windows' owner with stubs in place of the link and the tasks; Form_Load
     // runs the start-up.
     frmMain& start(bool load = true)

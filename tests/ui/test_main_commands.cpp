@@ -171,8 +171,7 @@ TEST_P(MainCommand, OpensTheWindowOfTheTypeAndLocksAsItShould)
 {
     const CommandCase& c = GetParam();
     frmMain& m = start();
-    m.CpuCombo->setCurrentIndex(ListIndexOfType(c.type));
-    emit m.CpuCombo->activated(ListIndexOfType(c.type));
+    chooseModel(m, ListIndexOfType(c.type));
     ASSERT_EQ(forms->pub.ModuleType, c.type);
     m.move(40, 30);
 
@@ -278,8 +277,7 @@ TEST_F(UiTest, CsvEditorsRebuildTheTableOnlyForRegisterModels)
         {5, "KEEP", "[Csv file]Common parameter setting(JV-ZR4)"},
     };
     for (const auto& c : cases) {
-        m.CpuCombo->setCurrentIndex(ListIndexOfType(c.type));
-        emit m.CpuCombo->activated(ListIndexOfType(c.type));
+        chooseModel(m, ListIndexOfType(c.type));
         forms->pub.reg.ReadAddr[3] = "KEEP";
         m.ParmCsvCommand->click();
         EXPECT_EQ(forms->pub.reg.ReadAddr[3], c.row3) << c.type;
@@ -293,8 +291,7 @@ TEST_F(UiTest, CsvEditorsRebuildTheTableOnlyForRegisterModels)
 TEST_F(UiTest, PositioningEditorOnEmptyDataTakesTheWholeTable)
 {
     frmMain& m = start();
-    m.CpuCombo->setCurrentIndex(1);
-    emit m.CpuCombo->activated(1);
+    chooseModel(m, 1);
     forms->pub.StepRange = {3, 7, 9};
     m.AutoCsvCommand->click();
     EXPECT_EQ(forms->pub.StepRange.Result, 3);
@@ -313,8 +310,7 @@ TEST_F(UiTest, PositioningEditorOnEmptyDataTakesTheWholeTable)
 TEST_F(UiTest, EditorRefusesToCloseWhileATransferRuns)
 {
     frmMain& m = start();
-    m.CpuCombo->setCurrentIndex(1);
-    emit m.CpuCombo->activated(1);
+    chooseModel(m, 1);
     forms->execDialog = [&](QDialog&) { forms->pub.StepRange = {3, 2, 3}; };
     m.AutoSetCommand->click();
     frmAutoRunZr4Mode& e = forms->AutoRunZr4Mode();

@@ -121,8 +121,7 @@ TEST_F(UiTest, ChoosingAModelSetsItsDefaults)
     };
     for (const auto& c : cases) {
         forms->pub.set.AxisName = {"p", "q", "r", "s"};
-        m.CpuCombo->setCurrentIndex(c.index);
-        emit m.CpuCombo->activated(c.index);
+        chooseModel(m, c.index);
         EXPECT_EQ(forms->pub.ModuleType, c.type) << c.index;
         EXPECT_EQ(forms->pub.InitControlWord, c.word) << c.index;
         for (size_t a = 0; a < 4; ++a) EXPECT_EQ(forms->pub.set.AxisName[a], c.axes[a]) << c.index;
@@ -170,8 +169,7 @@ TEST_F(UiTest, CloseBoxRefusedWhileATransferRuns)
     forms->pub.SendCancel = -1;
     forms->pub.TransferBusy = false;
     m.Connect_Option[1]->click();
-    m.CpuCombo->setCurrentIndex(3);
-    emit m.CpuCombo->activated(3);
+    chooseModel(m, 3);
     EXPECT_TRUE(m.close());
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(link->closings, 1);

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,22 +23,16 @@
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
 #include "positioning/frmStepSet.h"
+#include "support/Hex.h"
 #include "support/PeerSettings.h"
 #include "transfer/frmCsvRead.h"
 #include "transfer/frmWaitDisp.h"
 
+#include "UiFixture.h"
+
 using namespace posmod;
 
 namespace {
-
-// Never destroyed: tearing the application down at exit, after the tests, crashes Qt.
-void app()
-{
-    static int argc = 1;
-    static char name[] = "transfer_ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-}
 
 template <class T> T* child(QWidget& w, const char* name)
 {
@@ -53,7 +46,7 @@ struct WindowTest : ::testing::Test {
     std::vector<std::string> messages;
     void SetUp() override
     {
-        app();
+        test::app();
         Public_Reset(pub);
         pub.SendCancel = -1;
         QtMessageSink::setCapture([this](const std::string& t, MsgIcon icon) {
@@ -221,12 +214,6 @@ TEST_F(CsvReadTest, FaultsKeepTheDialogOpenAndCancelsMarkOnlyTheKind)
 
 // ---- frmWaitDisp ----------------------------------------------------------------------------
 
-struct NullLink : LinkOps {
-    int CpuConnect(int) override { return 1; }
-    void TSK1600() override {}
-    void POCLS() override {}
-};
-
 struct ScriptTasks : TaskOps {
     std::function<void(int task, int index)> during;
     int sent = 0;
@@ -242,7 +229,7 @@ using WaitDispTest = WindowTest;
 
 TEST_F(WaitDispTest, ShownOverTheCallerDuringTheReadAndOnlyCancelledByCloseOrEsc)
 {
-    NullLink link;
+    test::StubLink link;
     ScriptTasks tasks;
     QWidget caller;
     caller.setObjectName("frmMain");
@@ -290,7 +277,7 @@ TEST_F(WaitDispTest, ShownOverTheCallerDuringTheReadAndOnlyCancelledByCloseOrEsc
 
 TEST_F(WaitDispTest, NothingToCountKeepsADeterminateBar)
 {
-    NullLink link;
+    test::StubLink link;
     ScriptTasks tasks;
     frmWaitDisp wait(pub, link, tasks);
     wait.transfer().Progress_Initsub(0);
@@ -309,12 +296,7 @@ TEST_F(WaitDispTest, CancelClickedDuringARealReadOverTcp)
     std::string error;
     ASSERT_TRUE(peer.start(&error)) << error;
 
-    Settings& s = pub.set;
-    s.LinkKind = 1;
-    LoopbackSettings_Set(s);
-    s.L_PortNo = std::to_string(peer.tcpPort());
-    ModuleAddress_Of(s, model);
-    ModuleType_Set(pub, 1);
+    TcpPeerSettings_Set(pub, peer.tcpPort(), model, 1);
     QtRuntime rt;
     QtSerialPort com(rt);
     QtTcpClient sock(rt);
@@ -342,9 +324,7 @@ TEST_F(WaitDispTest, CancelClickedDuringARealReadOverTcp)
     ASSERT_GE(clickedAt, 3);
     ASSERT_LT(clickedAt, 12);
     EXPECT_EQ(reads(), clickedAt); // no further item was started
-    char want[8];
-    std::snprintf(want, sizeof want, "%04X", 0x100 + clickedAt);
-    EXPECT_EQ(pub.reg.ReadData[2 + clickedAt], want); // the item in flight completed
+    EXPECT_EQ(pub.reg.ReadData[2 + clickedAt], hex4(0x100 + clickedAt)); // the item in flight completed
     EXPECT_EQ(pub.reg.ReadData[3 + clickedAt], "0");
     EXPECT_EQ(wait.lblLoading->text().toStdString(),
               "( " + std::to_string(clickedAt) + "  / 12  )  Data Count...");

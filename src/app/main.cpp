@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "main/Forms.h"
-#include "main/frmMain.h"
+#include "app/Forms.h"
+#include "main/ui/frmMain.h"
 
 int main(int argc, char** argv)
 {

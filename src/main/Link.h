@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "main/LinkApi.h"
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 #include "shared/Messages.h"
 #include "shared/Public.h"
 #include "shared/Runtime.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <string>
 
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 
 namespace posmod {
 

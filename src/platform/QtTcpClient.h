@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTcpSocket>
 
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 
 namespace posmod {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "main/ModelSelect.h"
+#include "shared/ModelTable.h"
 #include "shared/Conversions.h"
 
 namespace posmod {

@@ -3,7 +3,7 @@
 // start and written at exit; and the module memory addresses of the RUS setting.
 #include <string>
 
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 #include "shared/Settings.h"
 
 namespace posmod {

@@ -3,7 +3,7 @@
 // of reading and writing the writer's text reads back unchanged.
 #include <string>
 
-#include "main/ModelSelect.h"
+#include "shared/ModelTable.h"
 #include "shared/FakeProbePort.h"
 #include "shared/SettingsFile.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 
 namespace posmod {
 

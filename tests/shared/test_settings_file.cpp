@@ -7,7 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "main/ModelSelect.h"
+#include "shared/ModelTable.h"
 #include "shared/Conversions.h"
 #include "shared/FakeProbePort.h"
 #include "shared/SettingsFile.h"

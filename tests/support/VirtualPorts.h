@@ -18,7 +18,7 @@
 
 #include "fakecpu/CpuModel.h"
 #include "fakecpu/PeerProtocol.h"
-#include "main/LinkPorts.h"
+#include "shared/LinkPorts.h"
 #include "support/VirtualRuntime.h"
 
 namespace posmod {

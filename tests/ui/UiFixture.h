@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "main/Forms.h"
-#include "main/frmMain.h"
+#include "app/Forms.h"
+#include "main/ui/frmMain.h"
 #include "shared/Conversions.h"
 #include "support/Hex.h"
 

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "UiFixture.h"
-#include "main/FormBase.h"
+#include "shared/ui/FormBase.h"
 #include "shared/FormControl.h"
 
 using namespace posmod;

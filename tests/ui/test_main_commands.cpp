@@ -10,15 +10,15 @@
 #include <map>
 
 #include "UiFixture.h"
-#include "main/FormBase.h"
-#include "params/frmParm7W.h"
-#include "params/frmParmJV.h"
-#include "params/frmParmZr4.h"
+#include "shared/ui/FormBase.h"
+#include "params/ui/frmParm7W.h"
+#include "params/ui/frmParmJV.h"
+#include "params/ui/frmParmZr4.h"
 #include "platform/FlexGrid.h"
-#include "positioning/frmAutoRun7WMode.h"
-#include "positioning/frmAutoRunJVMode.h"
-#include "positioning/frmAutoRunZr4Mode.h"
-#include "control/frmSeigyoJVCmd.h"
+#include "positioning/ui/frmAutoRun7WMode.h"
+#include "positioning/ui/frmAutoRunJVMode.h"
+#include "positioning/ui/frmAutoRunZr4Mode.h"
+#include "control/ui/frmSeigyoJVCmd.h"
 
 using namespace posmod;
 using posmod::test::UiTest;

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "UiFixture.h"
-#include "main/FormBase.h"
+#include "shared/ui/FormBase.h"
 #include "shared/SettingsFile.h"
-#include "transfer/frmWaitDisp.h"
+#include "transfer/ui/frmWaitDisp.h"
 
 using namespace posmod;
 using posmod::test::UiTest;

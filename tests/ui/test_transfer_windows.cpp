@@ -22,11 +22,11 @@
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
-#include "positioning/frmStepSet.h"
+#include "positioning/ui/frmStepSet.h"
 #include "support/Hex.h"
 #include "support/PeerSettings.h"
-#include "transfer/frmCsvRead.h"
-#include "transfer/frmWaitDisp.h"
+#include "transfer/ui/frmCsvRead.h"
+#include "transfer/ui/frmWaitDisp.h"
 
 #include "UiFixture.h"
 

@@ -1,0 +1,34 @@
+#pragma once
+// The control-command window of the four-axis model.
+#include <array>
+
+#include "control/ui/SeigyoCmdBase.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace posmod {
+
+class frmSeigyoZ4Cmd : public SeigyoCmdBase {
+    Q_OBJECT
+public:
+    explicit frmSeigyoZ4Cmd(Forms& forms);
+    void Form_Load() override;
+    void SeigyoOption_Click(int index) override;
+
+    QGroupBox* JikFrame;
+    std::array<QCheckBox*, 4> JikCheck;
+    std::array<QRadioButton*, 15> SeigyoOption;
+    QGroupBox* DaSetFrame;
+    std::array<QLabel*, 3> FLabel;
+    std::array<QLineEdit*, 3> SeigyoText;
+    std::array<QLabel*, 3> BLabel;
+
+private:
+    void SeigyoText_Reset();
+};
+
+} // namespace posmod

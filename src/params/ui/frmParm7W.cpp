@@ -1,0 +1,113 @@
+#include "params/ui/frmParm7W.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Forms.h"
+#include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms)
+{
+    setObjectName("frmParm7W");
+    for (int i = 0; i < 2; ++i) PrmHFlexGrid[static_cast<size_t>(i)] = NewGrid(this, ArrayName("PrmHFlexGrid", i));
+    X_Label = NewLabel(this, "X_Label", "X axis data");
+    Y_Label = NewLabel(this, "Y_Label", "Y axis data");
+    SelHText = NewText(this, "SelHText");
+    SelHText->hide();
+
+    HexDecHFrame = NewHexDecFrame(this, "HexDecHFrame", Qt::Vertical, HexHOption, "HexHOption", DecHOption,
+                                  "DecHOption");
+    RunMode7WFrame = NewRunModeFrame(this, "RunMode7WFrame", CpuRead7WOption, "CpuRead7WOption", CpuWrite7WOption,
+                                     "CpuWrite7WOption", RunModeHCommand, "RunModeHCommand");
+
+    ParmCsv7WFrame = NewFrame(this, "ParmCsv7WFrame", "Csv format edit");
+    PramRead7WFrame =
+        NewCsvLoadFrame(ParmCsv7WFrame, "PramRead7WFrame", Qt::Vertical, Parm7WCsv_Cmd1, "Parm7WCsv_Cmd1");
+    PramWrite7WFrame = NewCsvSaveFrame(ParmCsv7WFrame, "PramWrite7WFrame", Qt::Vertical, Pram7WOption1, "Pram7WOption1",
+                                       Pram7WOption2, "Pram7WOption2", Parm7WCsv_Cmd2, "Parm7WCsv_Cmd2");
+    auto* csv = new QHBoxLayout(ParmCsv7WFrame);
+    csv->addWidget(PramRead7WFrame);
+    csv->addWidget(PramWrite7WFrame);
+
+    SendH_Command = NewButton(this, "SendH_Command", "Submit");
+    PrnCommand = NewButton(this, "PrnCommand", "Print");
+    DefaultH_Command = NewButton(this, "DefaultH_Command", "Default");
+    CancelH_Command = NewButton(this, "CancelH_Command", "Cancel");
+    EndH_Command = NewButton(this, "EndH_Command", "Exit");
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(HexDecHFrame);
+    options->addWidget(RunMode7WFrame);
+    options->addWidget(ParmCsv7WFrame);
+    options->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {SendH_Command, PrnCommand, DefaultH_Command, CancelH_Command, EndH_Command})
+        buttons->addWidget(b);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(X_Label, 0, 0);
+    grid->addWidget(Y_Label, 0, 1);
+    grid->addWidget(PrmHFlexGrid[0], 1, 0);
+    grid->addWidget(PrmHFlexGrid[1], 1, 1);
+    grid->addLayout(options, 2, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+
+    // Editing, writing, CSV files, printing and the mode display come with the full editor.
+    MarkNotBuilt({RunModeHCommand, Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, SendH_Command, PrnCommand, DefaultH_Command,
+                  CancelH_Command});
+
+    connect(EndH_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(HexHOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
+    setupGrids();
+}
+
+void frmParm7W::setupGrids()
+{
+    for (FlexGrid* g : PrmHFlexGrid) SetupParamGrid(g, 12, {350, 2500, 1400, 1400}, {5, 2, 5, 5}, 5750, 4000);
+}
+
+void frmParm7W::Form_Load()
+{
+    const Public& p = forms_.pub;
+    setModelTitle(p.DataSourceCaption + "Common parameter setting");
+    HexHOption->setChecked(true);
+    setupGrids();
+    ParmCsv7WFrame->setVisible(!p.DataSourceCaption.empty());
+    showCurrent();
+    X_Label->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[0], 50)));
+    Y_Label->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[1], 50)));
+    PrmHFlexGrid[0]->setRow(1);
+    PrmHFlexGrid[0]->setCol(3);
+}
+
+// Column 2 of both grids from the interleaved register rows (X on odd, Y on even rows).
+void frmParm7W::showCurrent()
+{
+    const Public& p = forms_.pub;
+    const bool decimal = DecHOption->isChecked();
+    for (int axis = 0; axis < 2; ++axis) {
+        FlexGrid* g = PrmHFlexGrid[static_cast<size_t>(axis)];
+        SetParamHeaders(g, decimal);
+        for (int k = 1; k <= 12; ++k) {
+            std::string hex;
+            bool twoWord = false;
+            const int xRow = p.reg.PrmRange[0] + 2 * (k - 1);
+            const int row = xRow + axis;
+            if (p.DataSourceCaption.empty() && xRow >= 1 && row <= RegisterTable::kRows) {
+                twoWord = !p.reg.ReadDataH[static_cast<size_t>(xRow)].empty();
+                const auto r = static_cast<size_t>(row);
+                hex = twoWord ? p.reg.ReadDataH[r] + p.reg.ReadData[r] : p.reg.ReadData[r];
+            }
+            g->setTextMatrix(k, 2, CurrentCellText(hex, twoWord, decimal));
+        }
+    }
+}
+
+} // namespace posmod

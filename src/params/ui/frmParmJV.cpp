@@ -1,0 +1,97 @@
+#include "params/ui/frmParmJV.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Forms.h"
+#include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms)
+{
+    setObjectName("frmParmJV");
+    PrmFlexGrid = NewGrid(this, "PrmFlexGrid");
+    SelText = NewText(this, "SelText");
+    SelText->hide();
+
+    HexDecFrame = NewHexDecFrame(this, "HexDecFrame", Qt::Vertical, HexOption, "HexOption", DecOption, "DecOption");
+    RunModeFrame = NewRunModeFrame(this, "RunModeFrame", CpuReadOption, "CpuReadOption", CpuWriteOption,
+                                   "CpuWriteOption", RunModeCommand, "RunModeCommand");
+
+    ParmCsvJVFrame = NewFrame(this, "ParmCsvJVFrame", "Csv format edit");
+    PramReadJVFrame =
+        NewCsvLoadFrame(ParmCsvJVFrame, "PramReadJVFrame", Qt::Vertical, ParmJVCsv_Cmd1, "ParmJVCsv_Cmd1");
+    PramWriteJVFrame = NewCsvSaveFrame(ParmCsvJVFrame, "PramWriteJVFrame", Qt::Vertical, PramJVOption1, "PramJVOption1",
+                                       PramJVOption2, "PramJVOption2", ParmJVCsv_Cmd2, "ParmJVCsv_Cmd2");
+    auto* csv = new QVBoxLayout(ParmCsvJVFrame);
+    csv->addWidget(PramReadJVFrame);
+    csv->addWidget(PramWriteJVFrame);
+
+    Send_Command = NewButton(this, "Send_Command", "Submit");
+    PrnCommand = NewButton(this, "PrnCommand", "Print");
+    Default_Command = NewButton(this, "Default_Command", "Default");
+    Cancel_Command = NewButton(this, "Cancel_Command", "Cancel");
+    End_Command = NewButton(this, "End_Command", "Exit");
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(HexDecFrame);
+    side->addWidget(RunModeFrame);
+    side->addWidget(ParmCsvJVFrame);
+    side->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Send_Command, PrnCommand, Default_Command, Cancel_Command, End_Command})
+        buttons->addWidget(b);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(PrmFlexGrid, 0, 0);
+    grid->addLayout(side, 0, 1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    // Editing, writing, CSV files, printing and the mode display come with the full editor.
+    MarkNotBuilt({RunModeCommand, ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command, PrnCommand, Default_Command,
+                  Cancel_Command});
+
+    connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(HexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
+
+    SetupParamGrid(PrmFlexGrid, 12, {600, 3100, 1600, 1600}, {5, 2, 5, 5}, 7020, 4000);
+}
+
+void frmParmJV::Form_Load()
+{
+    const Public& p = forms_.pub;
+    setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(JV-ZR)"));
+    HexOption->setChecked(true);
+    SetupParamGrid(PrmFlexGrid, 12, {600, 3100, 1600, 1600}, {5, 2, 5, 5}, 7020, 4000);
+    ParmCsvJVFrame->setVisible(!p.DataSourceCaption.empty());
+    showCurrent();
+    PrmFlexGrid->setRow(1);
+    PrmFlexGrid->setCol(3);
+}
+
+// Column 2 from the register rows of the parameter block; empty on CSV data.
+void frmParmJV::showCurrent()
+{
+    const Public& p = forms_.pub;
+    const bool decimal = DecOption->isChecked();
+    SetParamHeaders(PrmFlexGrid, decimal);
+    for (int k = 1; k <= 12; ++k) {
+        std::string hex;
+        bool twoWord = false;
+        const int row = p.reg.PrmRange[0] + k - 1;
+        if (p.DataSourceCaption.empty() && row >= 1 && row <= RegisterTable::kRows) {
+            const auto r = static_cast<size_t>(row);
+            twoWord = !p.reg.ReadDataH[r].empty();
+            hex = p.reg.ReadDataH[r] + p.reg.ReadData[r];
+        }
+        PrmFlexGrid->setTextMatrix(k, 2, CurrentCellText(hex, twoWord, decimal));
+    }
+}
+
+} // namespace posmod

@@ -1,0 +1,118 @@
+#include "positioning/ui/frmAutoRunZr4Mode.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/Forms.h"
+#include "main/TaskSend.h"
+#include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
+#include "transfer/RangeEntry.h"
+
+namespace posmod {
+
+namespace {
+const std::vector<GridColumn> kColumns = {
+    {"Step", 450, 5},          {"Setting", 980, 2},      {"Mode", 700, 5},
+    {"Dwell", 700, 5},         {"Acceleration", 1000, 5}, {"Deceleration", 1000, 5},
+    {"Velocity", 700, 5},      {"Target position", 1200, 5}, {"Circular", 1200, 5},
+    {"detailed of operation mode", 3000, 2},
+};
+}
+
+frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms)
+{
+    setObjectName("frmAutoRunZr4Mode");
+    setWindowTitle("Automatic operation data setting");
+    AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunModeZr4Grid", RunModeZr4Grid);
+    AutoSelZ4Text = NewText(this, "AutoSelZ4Text");
+    AutoSelZ4Text->hide();
+    AutoSelZ4Combo = NewCombo(this, "AutoSelZ4Combo");
+    AutoSelZ4Combo->hide();
+
+    AutoHexDecZ4Frame = NewHexDecFrame(this, "AutoHexDecZ4Frame", Qt::Horizontal, AutoHexZ4Option, "AutoHexZ4Option",
+                                       AutoDecZ4Option, "AutoDecZ4Option");
+    AutoReadZ4Frame = NewCsvLoadFrame(this, "AutoReadZ4Frame", Qt::Horizontal, AutoZ4Csv_Cmd1, "AutoZ4Csv_Cmd1");
+    AutoWriteZ4Frame = NewCsvSaveFrame(this, "AutoWriteZ4Frame", Qt::Horizontal, AutoZ4Option1, "AutoZ4Option1",
+                                       AutoZ4Option2, "AutoZ4Option2", AutoZ4Csv_Cmd2, "AutoZ4Csv_Cmd2");
+
+    AutoCancelZ4_Command = NewButton(this, "AutoCancelZ4_Command", "Cancel");
+    AutoDefaultZ4_Command = NewButton(this, "AutoDefaultZ4_Command", "Default");
+    AutoSendZ4_Command = NewButton(this, "AutoSendZ4_Command", "Submit");
+    PrnZ4Command = NewButton(this, "PrnZ4Command", "Print");
+    Teach_Command = NewButton(this, "Teach_Command", "Teaching");
+    AutoEndZ4_Command = NewButton(this, "AutoEndZ4_Command", "Exit");
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(AutoHexDecZ4Frame);
+    frames->addWidget(AutoReadZ4Frame);
+    frames->addWidget(AutoWriteZ4Frame);
+    frames->addStretch();
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command,
+                           Teach_Command, AutoEndZ4_Command})
+        buttons->addWidget(b);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(AutoSSTab);
+    box->addLayout(frames);
+    box->addLayout(buttons);
+
+    // Editing, writing, CSV files, printing and teaching come with the full editor.
+    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command,
+                  PrnZ4Command, Teach_Command});
+
+    connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(AutoHexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
+    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, 0, 0, 11310, 5780);
+}
+
+void frmAutoRunZr4Mode::Form_Load()
+{
+    Public& p = forms_.pub;
+    setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
+    int first = 0, last = 0;
+    StepWindow_Load(p, first, last);
+    AutoHexZ4Option->setChecked(true);
+    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, first, last, 11310, 5780);
+    const bool csv = !p.DataSourceCaption.empty();
+    AutoReadZ4Frame->setVisible(csv);
+    AutoWriteZ4Frame->setVisible(csv);
+    SetAxisTabs(AutoSSTab, p.set, 20);
+    showCurrent();
+    RunModeZr4Grid[0]->setRow(2);
+    RunModeZr4Grid[0]->setCol(2);
+}
+
+void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(forms_.pub); }
+
+// Current-data rows from the nine words of each step and axis; 32-bit values high word first.
+void frmAutoRunZr4Mode::showCurrent()
+{
+    const Public& p = forms_.pub;
+    if (!p.DataSourceCaption.empty()) return;
+    const bool dec = AutoDecZ4Option->isChecked();
+    int first = 0, last = 0;
+    StepWindow(p, first, last);
+    const int steps = (RunModeZr4Grid[0]->Rows() - 1) / 2;
+    for (int j = 0; j < steps; ++j) {
+        const size_t s = static_cast<size_t>(first + j);
+        if (s >= p.Z4AutoData.size()) break;
+        for (size_t a = 0; a < 4; ++a) {
+            const auto& w = p.Z4AutoData[s][a];
+            FlexGrid* g = RunModeZr4Grid[a];
+            const int row = 2 * j + 1;
+            for (int c = 2; c <= 6; ++c)
+                g->setTextMatrix(row, c, CurrentCellText(w[static_cast<size_t>(c - 2)].Word, false, dec));
+            g->setTextMatrix(row, 7, CurrentCellText(w[6].Word + w[5].Word, true, dec));
+            g->setTextMatrix(row, 8, CurrentCellText(w[8].Word + w[7].Word, true, dec));
+        }
+    }
+}
+
+} // namespace posmod

@@ -1,0 +1,286 @@
+#include "shared/ui/FormBase.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/Forms.h"
+#include "main/ui/frmMain.h"
+#include "platform/FlexGrid.h"
+#include "shared/Conversions.h"
+
+namespace posmod {
+
+namespace {
+constexpr const char* kNotBuilt = "posmodNotBuilt";
+
+QBoxLayout* NewBox(QWidget* owner, Qt::Orientation o)
+{
+    if (o == Qt::Vertical) return new QVBoxLayout(owner);
+    return new QHBoxLayout(owner);
+}
+} // namespace
+
+void MarkNotBuilt(QObject* control)
+{
+    control->setProperty(kNotBuilt, true);
+    SetControlEnabled(control, false);
+}
+
+void MarkNotBuilt(std::initializer_list<QObject*> controls)
+{
+    for (QObject* c : controls) MarkNotBuilt(c);
+}
+
+bool IsNotBuilt(const QObject* control) { return control->property(kNotBuilt).toBool(); }
+
+void SetControlEnabled(QObject* control, bool enable)
+{
+    enable = enable && !IsNotBuilt(control);
+    if (auto* menu = qobject_cast<QMenu*>(control)) {
+        menu->menuAction()->setEnabled(enable);
+        menu->setEnabled(enable);
+    } else if (auto* action = qobject_cast<QAction*>(control)) {
+        action->setEnabled(enable);
+    } else if (auto* w = qobject_cast<QWidget*>(control)) {
+        w->setEnabled(enable);
+    }
+}
+
+bool ControlEnabled(const QObject* control)
+{
+    if (auto* menu = qobject_cast<const QMenu*>(control)) return menu->menuAction()->isEnabled();
+    if (auto* action = qobject_cast<const QAction*>(control)) return action->isEnabled();
+    // The control's own setting, whatever its parents are set to.
+    if (auto* w = qobject_cast<const QWidget*>(control)) return !w->testAttribute(Qt::WA_ForceDisabled);
+    return false;
+}
+
+QString ArrayName(const char* name, int index) { return QString("%1(%2)").arg(name).arg(index); }
+
+QPushButton* NewButton(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox* NewFrame(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* f = new QGroupBox(QString::fromUtf8(caption), parent);
+    f->setObjectName(name);
+    return f;
+}
+
+QRadioButton* NewOption(QWidget* parent, const QString& name, const char* caption, bool checked)
+{
+    auto* o = new QRadioButton(QString::fromUtf8(caption), parent);
+    o->setObjectName(name);
+    o->setChecked(checked);
+    return o;
+}
+
+QCheckBox* NewCheck(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
+    c->setObjectName(name);
+    return c;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const char* caption)
+{
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLineEdit* NewText(QWidget* parent, const QString& name, int maxLength)
+{
+    auto* t = new QLineEdit(parent);
+    t->setObjectName(name);
+    if (maxLength > 0) t->setMaxLength(maxLength);
+    return t;
+}
+
+FlexGrid* NewGrid(QWidget* parent, const QString& name)
+{
+    auto* g = new FlexGrid(parent);
+    g->setObjectName(name);
+    return g;
+}
+
+QComboBox* NewCombo(QWidget* parent, const QString& name)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    return c;
+}
+
+QGroupBox* NewHexDecFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& hex,
+                          const char* hexName, QRadioButton*& dec, const char* decName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Hex / Dec Display");
+    hex = NewOption(f, hexName, "Hex display", true);
+    dec = NewOption(f, decName, "Dec display");
+    QBoxLayout* box = NewBox(f, o);
+    box->addWidget(hex);
+    box->addWidget(dec);
+    return f;
+}
+
+QGroupBox* NewRunModeFrame(QWidget* parent, const char* name, QRadioButton*& current, const char* currentName,
+                           QRadioButton*& setting, const char* settingName, QPushButton*& mode,
+                           const char* modeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Operation mode display");
+    current = NewOption(f, currentName, "Current data", true);
+    setting = NewOption(f, settingName, "Setting data");
+    mode = NewButton(f, modeName, "Operation mode");
+    auto* box = new QVBoxLayout(f);
+    box->addWidget(current);
+    box->addWidget(setting);
+    box->addWidget(mode);
+    return f;
+}
+
+QGroupBox* NewCsvLoadFrame(QWidget* parent, const char* name, Qt::Orientation o, QPushButton*& execute,
+                           const char* executeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Csv format load");
+    execute = NewButton(f, executeName, "Execute");
+    NewBox(f, o)->addWidget(execute);
+    return f;
+}
+
+QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& current,
+                           const char* currentName, QRadioButton*& setting, const char* settingName,
+                           QPushButton*& execute, const char* executeName)
+{
+    QGroupBox* f = NewFrame(parent, name, "Csv format file save");
+    current = NewOption(f, currentName, "Current data");
+    setting = NewOption(f, settingName, "Setting data", true);
+    execute = NewButton(f, executeName, "Execute");
+    QBoxLayout* box = NewBox(f, o);
+    box->addWidget(current);
+    box->addWidget(setting);
+    box->addWidget(execute);
+    return f;
+}
+
+QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids)
+{
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(name);
+    for (size_t t = 0; t < grids.size(); ++t) {
+        auto* page = new QWidget(tabs);
+        grids[t] = NewGrid(page, ArrayName(gridName, static_cast<int>(t)));
+        (new QVBoxLayout(page))->addWidget(grids[t]);
+        tabs->addTab(page, QString());
+    }
+    return tabs;
+}
+
+void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
+{
+    for (int t = 0; t < tabs->count(); ++t)
+        tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes)));
+    tabs->setCurrentIndex(0);
+}
+
+void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, const std::array<int, 4>& aligns,
+                    int widthTwips, int heightTwips)
+{
+    g->setCols(4);
+    g->setRows(rows + 1);
+    g->setFixedRows(1);
+    g->setFixedCols(0);
+    g->setGridSize(widthTwips, heightTwips);
+    g->setRowHeight(-1, 300);
+    for (int c = 0; c < 4; ++c) {
+        g->setColWidth(c, widths[static_cast<size_t>(c)]);
+        g->setColAlignment(c, aligns[static_cast<size_t>(c)]);
+    }
+    for (int k = 1; k <= rows; ++k) {
+        g->setTextMatrix(k, 0, std::to_string(k));
+        g->setTextMatrix(k, 2, "");
+        g->setTextMatrix(k, 3, "");
+    }
+    SetParamHeaders(g, false);
+}
+
+void SetParamHeaders(FlexGrid* g, bool decimal)
+{
+    g->setTextMatrix(0, 0, "No.");
+    g->setTextMatrix(0, 1, "parameter");
+    g->setTextMatrix(0, 2, decimal ? "Current data(Dec)" : "Current data(Hex)");
+    g->setTextMatrix(0, 3, decimal ? "Setting data(Dec)" : "Setting data(Hex)");
+}
+
+void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firstStep, int lastStep,
+                   int widthTwips, int heightTwips)
+{
+    const int steps = lastStep >= firstStep ? lastStep - firstStep + 1 : 0;
+    g->setCols(static_cast<int>(columns.size()));
+    g->setRows(2 * steps + 1);
+    g->setFixedRows(1);
+    g->setFixedCols(0);
+    g->setGridSize(widthTwips, heightTwips);
+    g->setRowHeight(-1, 300);
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        const GridColumn& col = columns[static_cast<size_t>(c)];
+        g->setColWidth(c, col.width);
+        g->setColAlignment(c, col.align);
+        g->setTextMatrix(0, c, col.header);
+    }
+    for (int j = 0; j < steps; ++j) {
+        for (int c = 0; c < g->Cols(); ++c) {
+            g->setTextMatrix(2 * j + 1, c, "");
+            g->setTextMatrix(2 * j + 2, c, "");
+        }
+        g->setTextMatrix(2 * j + 1, 0, std::to_string(firstStep + j));
+        g->setTextMatrix(2 * j + 1, 1, "Current data");
+        g->setTextMatrix(2 * j + 2, 1, "Setting data");
+    }
+}
+
+FormBase::FormBase(Forms& forms) : QWidget(nullptr), forms_(forms) {}
+
+void FormBase::setModelTitle(const std::string& head)
+{
+    setWindowTitle(QString::fromStdString(head) + "(" + forms_.Main().CpuCombo->currentText() + ")");
+}
+
+void EditorBase::closeEvent(QCloseEvent* e)
+{
+    if (forms_.operationRunning()) {
+        e->ignore();
+        return;
+    }
+    Form_Unload();
+    e->accept();
+    forms_.Main().show();
+    forms_.FormControl_Enable(0, true);
+}
+
+void ControlBase::closeEvent(QCloseEvent* e)
+{
+    if (forms_.link.busy()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    forms_.Main().show();
+}
+
+} // namespace posmod

@@ -1,0 +1,91 @@
+#include "transfer/ui/frmCsvRead.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "shared/ui/FormBase.h"
+#include "transfer/ui/RangeDialog.h"
+#include "transfer/RangeEntry.h"
+
+namespace posmod {
+
+frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
+{
+    RangeDialog_Setup(this, "frmCsvRead", "Csv format file store range");
+    setFont(QFont("Arial"));
+
+    DataCombo = NewCombo(this, "DataCombo");
+    JikCombo = NewCombo(this, "JikCombo");
+    Label2 = NewLabel(this, "Label2", "Automatic operation step");
+    NewStepPair(this, StepText, Label3, 3);
+    QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
+    connect(DefaultCommand, &QPushButton::clicked, this, &frmCsvRead::DefaultCommand_Click);
+    connect(CancelCommand, &QPushButton::clicked, this, &frmCsvRead::CancelCommand_Click);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(DataCombo, 0, 0, 1, 4);
+    grid->addWidget(JikCombo, 1, 0, 1, 4);
+    grid->addWidget(Label2, 2, 0, 1, 4);
+    grid->addWidget(StepText[0], 3, 0);
+    grid->addWidget(Label3, 3, 1);
+    grid->addWidget(StepText[1], 3, 2);
+    grid->addLayout(buttons, 4, 0, 1, 4);
+    Form_Load();
+}
+
+// Filled afresh for every showing: nothing of an earlier use is kept.
+void frmCsvRead::Form_Load()
+{
+    JikCombo->clear();
+    if (pub_.ModuleType == 1) {
+        JikCombo->hide();
+    } else {
+        if (pub_.ModuleType == 5)
+            JikCombo->addItems({"All axis data", "A axis data only", "B axis data only", "C axis data only",
+                                "D axis data only"});
+        else
+            JikCombo->addItems({"X / Y axis data", "X axis data only", "Y axis data only"});
+        JikCombo->setCurrentIndex(0);
+        JikCombo->show();
+    }
+    DataCombo->clear();
+    DataCombo->addItems({"Common parameter/Operation Data", "Common parameter only", "Operation Data only"});
+    DataCombo->setCurrentIndex(0);
+    for (auto* t : StepText) t->setText("0");
+}
+
+void frmCsvRead::showEvent(QShowEvent* e)
+{
+    if (!e->spontaneous()) {
+        Form_Load();
+        MoveToOpener(this);
+    }
+    QDialog::showEvent(e);
+}
+
+void frmCsvRead::DefaultCommand_Click()
+{
+    int32_t first = 0, last = 0;
+    if (!StepPair_Read(StepText, msg_, first, last)) return;
+    pub_.CsvStoreRange[0] = CsvStoreKind_FromText(DataCombo->currentText().toStdString());
+    if (pub_.ModuleType != 1)
+        pub_.CsvStoreRange[1] = CsvStoreAxis_FromText(pub_.ModuleType, JikCombo->currentText().toStdString());
+    pub_.CsvStoreRange[2] = first;
+    pub_.CsvStoreRange[3] = last;
+    accept();
+}
+
+void frmCsvRead::CancelCommand_Click() { reject(); }
+
+void frmCsvRead::reject()
+{
+    pub_.CsvStoreRange[0] = 3;
+    QDialog::reject();
+}
+
+} // namespace posmod

@@ -1,34 +1,23 @@
 #include "platform/MessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
 namespace posmod {
 
-namespace {
-QtMessageSink::Capture& captureHook()
-{
-    static QtMessageSink::Capture hook;
-    return hook;
-}
-} // namespace
-
-void QtMessageSink::setCapture(Capture capture) { captureHook() = std::move(capture); }
-
 void QtMessageSink::show(const std::string& text, MsgIcon icon)
 {
-    if (captureHook()) {
-        captureHook()(text, icon);
-        return;
-    }
     QMessageBox::Icon qicon = QMessageBox::Information;
     switch (icon) {
     case MsgIcon::Critical: qicon = QMessageBox::Critical; break;
     case MsgIcon::Exclamation: qicon = QMessageBox::Warning; break;
     case MsgIcon::Information: qicon = QMessageBox::Information; break;
+    case MsgIcon::None: qicon = QMessageBox::NoIcon; break;
     }
-    QMessageBox box(qicon, QString::fromUtf8(kMessageTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, parent_);
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
+    QMessageBox box(qicon, QString::fromUtf8(kMessageTitle), QString::fromStdString(text), QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -5,7 +5,7 @@
 
 namespace posmod {
 
-enum class MsgIcon { Critical, Exclamation, Information };
+enum class MsgIcon { Critical, Exclamation, Information, None };
 
 inline constexpr const char* kMessageTitle = "Positioning module data seting";
 

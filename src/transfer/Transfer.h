@@ -1,6 +1,8 @@
 #pragma once
 // The transfer dispatcher of the wait window: one entry, SendMain(mode), that prepares the
 // shared stores, runs the transfer sequence of the mode and ends the exchange with the module.
+// The sequences themselves live one family to a file and are found by mode in one table
+// (transfer/Sequences.h).
 #include <cstdint>
 #include <string>
 
@@ -15,17 +17,22 @@ inline constexpr uint8_t kTransferDone = 1;
 inline constexpr uint8_t kTransferFailed = 2;
 inline constexpr uint8_t kTransferCancelled = 3;
 
-// The window that starts a mode, whose top-left corner the wait window takes;
-// nullptr for a mode that moves nothing.
-const char* WaitDisp_CallerName(int mode);
+struct SequenceTable;
+
+// What the callers of a transfer see: the wait window's SendMain.
+class TransferRunner {
+public:
+    virtual ~TransferRunner() = default;
+    virtual uint8_t SendMain(int mode) = 0;
+};
 
 // What the dispatcher needs of the wait window. The window delivers Cancel by calling
 // Transfer::cmdCancel_Click from within the waits of the link.
 class WaitUi {
 public:
     virtual ~WaitUi() = default;
-    // Move to the Left/Top of the named window (size unchanged).
-    virtual void placeOver(const std::string& formName) = 0;
+    // Move to the Left/Top of the window of a form number (size unchanged).
+    virtual void placeOver(int formNo) = 0;
     virtual void showWait() = 0; // modeless, over the caller
     virtual void hideWait() = 0;
     // The bar's range is 0..maximum; maximum is never below 1.
@@ -33,14 +40,15 @@ public:
     virtual void setCountText(const std::string& text) = 0;
 };
 
-class Transfer {
+class Transfer : public TransferRunner {
 public:
-    Transfer(Public& pub, LinkOps& link, TaskOps& tasks, WaitUi& ui);
-    virtual ~Transfer() = default;
+    // sequences: the table SendMain dispatches through (the program's own unless a test
+    // hands another).
+    Transfer(Public& pub, LinkOps& link, TaskOps& tasks, WaitUi& ui, const SequenceTable* sequences = nullptr);
 
     // Runs one transfer of mode 1..11; result byte as kTransfer*. Refused (0, nothing
     // touched) while another transfer runs.
-    uint8_t SendMain(int mode);
+    uint8_t SendMain(int mode) override;
     // The Cancel button: the running sequence stops before its next item.
     void cmdCancel_Click();
     bool busy() const { return pub_.TransferBusy; }
@@ -50,40 +58,23 @@ public:
     int progressValue() const { return value_; }
     const std::string& countText() const { return label_; }
 
-    // Shared with the sequences (also those added later).
+    // What the sequences work with.
+    Public& pub() { return pub_; }
+    LinkOps& link() { return link_; }
+    TaskOps& tasks() { return tasks_; }
+    WaitUi& ui() { return ui_; }
+    bool cancelled() const { return pub_.SendCancel != 0; }
     void Progress_Initsub(int count);
     void Progress_Stepsub();
 
-    // Read sequences.
-    uint8_t CpuAuto_Teachsub();
-    uint8_t CpuAutoReadsub();
-    uint8_t CpuPrmReadsub();
+private:
+    void showBar();
 
-    // Write and CSV sequences. Not built yet: each returns kTransferNotRun without sending
-    // anything, so no caller is ever told that such a transfer was done.
-    virtual uint8_t CpuPrmWriteJVsub() { return kTransferNotRun; }
-    virtual uint8_t CpuPrmWriteZ4sub() { return kTransferNotRun; }
-    virtual uint8_t CpuPrmWrite7Wsub() { return kTransferNotRun; }
-    virtual uint8_t CpuAutoWriteJVsub() { return kTransferNotRun; }
-    virtual uint8_t CpuAutoWriteZ4sub() { return kTransferNotRun; }
-    virtual uint8_t CpuAutoWrite7Wsub() { return kTransferNotRun; }
-    virtual uint8_t CsvZ4_Writesub() { return kTransferNotRun; }
-    virtual uint8_t Csv_Writesub() { return kTransferNotRun; }
-    virtual uint8_t CsvZ4_Readsub() { return kTransferNotRun; }
-    virtual uint8_t Csv_Readsub() { return kTransferNotRun; }
-
-protected:
     Public& pub_;
     LinkOps& link_;
     TaskOps& tasks_;
     WaitUi& ui_;
-
-    bool cancelled() const { return pub_.SendCancel != 0; }
-
-private:
-    uint8_t runMode(int mode);
-    uint8_t readRun(int task, int first, int last, bool registerRows);
-    void showBar();
+    const SequenceTable& sequences_;
 
     int max_ = 0;
     int value_ = 0;

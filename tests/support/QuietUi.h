@@ -7,7 +7,7 @@
 namespace posmod {
 
 struct QuietUi : WaitUi {
-    void placeOver(const std::string&) override {}
+    void placeOver(int) override {}
     void showWait() override {}
     void hideWait() override {}
     void setBar(int, int) override {}

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "shared/FormNumbers.h"
+#include "transfer/Sequences.h"
 #include "transfer/Transfer.h"
 
 using namespace posmod;
@@ -48,7 +50,12 @@ struct StubUi : WaitUi {
     std::vector<std::string> placed;
     int shows = 0, hides = 0, barMax = -1, barValue = -1;
     std::string text;
-    void placeOver(const std::string& formName) override { placed.push_back(formName); }
+    void placeOver(int formNo) override
+    {
+        static const char* const names[] = {"frmMain",          "frmParmJV",         "frmParmZr4",     "frmParm7W",
+                                            "frmAutoRunJVMode", "frmAutoRun7WMode",  "frmAutoRunZr4Mode"};
+        placed.push_back(formNo >= 0 && formNo <= form::frmAutoRunZr4Mode ? names[formNo] : "?");
+    }
     void showWait() override { ++shows; }
     void hideWait() override { ++hides; }
     void setBar(int maximum, int value) override { barMax = maximum, barValue = value; }
@@ -189,21 +196,25 @@ TEST(SendMain, ModeByOutcome)
 
 // ---- dispatch of the modes whose sequences are not read sequences ---------------------------
 
-struct RecordingTransfer : Transfer {
-    using Transfer::Transfer;
+// The program's table with every sequence but the reads replaced by one that records its name.
+struct RecordingTable {
     std::string ran;
     uint8_t answer = 1;
-    uint8_t rec(const char* name) { ran = name; return answer; }
-    uint8_t CpuPrmWriteJVsub() override { return rec("CpuPrmWriteJVsub"); }
-    uint8_t CpuPrmWriteZ4sub() override { return rec("CpuPrmWriteZ4sub"); }
-    uint8_t CpuPrmWrite7Wsub() override { return rec("CpuPrmWrite7Wsub"); }
-    uint8_t CpuAutoWriteJVsub() override { return rec("CpuAutoWriteJVsub"); }
-    uint8_t CpuAutoWriteZ4sub() override { return rec("CpuAutoWriteZ4sub"); }
-    uint8_t CpuAutoWrite7Wsub() override { return rec("CpuAutoWrite7Wsub"); }
-    uint8_t CsvZ4_Writesub() override { return rec("CsvZ4_Writesub"); }
-    uint8_t Csv_Writesub() override { return rec("Csv_Writesub"); }
-    uint8_t CsvZ4_Readsub() override { return rec("CsvZ4_Readsub"); }
-    uint8_t Csv_Readsub() override { return rec("Csv_Readsub"); }
+    SequenceTable table;
+    RecordingTable()
+    {
+        auto rec = [this](const char* name) -> Sequence {
+            return [this, name](Transfer&) { ran = name; return answer; };
+        };
+        auto same = [&](const char* name) { return std::array<Sequence, 3>{rec(name), rec(name), rec(name)}; };
+        const std::vector<std::pair<int, std::array<Sequence, 3>>> runs = {
+            {2, same("CpuPrmWriteJVsub")},  {3, same("CpuPrmWriteZ4sub")},  {4, same("CpuPrmWrite7Wsub")},
+            {6, same("CpuAutoWriteJVsub")}, {7, same("CpuAutoWriteZ4sub")}, {8, same("CpuAutoWrite7Wsub")},
+            {9, {rec("Csv_Writesub"), rec("Csv_Writesub"), rec("CsvZ4_Writesub")}},
+            {10, {rec("Csv_Readsub"), rec("Csv_Readsub"), rec("CsvZ4_Readsub")}},
+        };
+        for (const auto& [mode, run] : runs) table.rows.push_back({mode, Sequences_Table().find(mode)->callerForm, run});
+    }
 };
 
 TEST(SendMain, OtherModesRunTheirSequenceAndCloseOnlyAfterDoneOrCancelled)
@@ -220,11 +231,12 @@ TEST(SendMain, OtherModesRunTheirSequenceAndCloseOnlyAfterDoneOrCancelled)
         for (uint8_t answer : {1, 2, 3, 0}) {
             SCOPED_TRACE(std::string(c.sequence) + " answers " + std::to_string(answer));
             Rig rig;
-            RecordingTransfer t(rig.pub, rig.link, rig.tasks, rig.ui);
-            t.answer = answer;
+            RecordingTable rec;
+            Transfer t(rig.pub, rig.link, rig.tasks, rig.ui, &rec.table);
+            rec.answer = answer;
             rig.pub.ModuleType = c.type;
             EXPECT_EQ(t.SendMain(c.mode), answer);
-            EXPECT_EQ(t.ran, c.sequence);
+            EXPECT_EQ(rec.ran, c.sequence);
             EXPECT_EQ(rig.ui.placed, std::vector<std::string>{c.caller});
             EXPECT_EQ(rig.closed(), answer == 1 || answer == 3);
             EXPECT_EQ(rig.pub.SendCancel, -1);

@@ -73,6 +73,13 @@ struct StubTasks : TaskOps {
     }
 };
 
+// Records every box instead of showing it.
+struct PairSink : MessageSink {
+    std::vector<std::pair<std::string, MsgIcon>>& out;
+    explicit PairSink(std::vector<std::pair<std::string, MsgIcon>>& o) : out(o) {}
+    void show(const std::string& text, MsgIcon icon) override { out.emplace_back(text, icon); }
+};
+
 class UiTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -80,6 +87,7 @@ protected:
     std::unique_ptr<StubLink> link;
     std::unique_ptr<StubTasks> tasks;
     std::vector<std::pair<std::string, MsgIcon>> messages;
+    PairSink sink{messages};
     int endings = 0;
 
     std::string iniPath() const { return QDir(dir.path()).filePath("Setting.ini").toStdString(); }
@@ -91,12 +99,10 @@ protected:
         for (int n = 1; n <= 8; ++n)
             qputenv(("POSMOD_COM" + std::to_string(n)).c_str(), QDir(dir.path()).filePath("no-such-tty").toUtf8());
         qputenv("POSMOD_SETTINGS", QByteArray::fromStdString(iniPath()));
-        QtMessageSink::setCapture([this](const std::string& t, MsgIcon i) { messages.emplace_back(t, i); });
     }
     void TearDown() override
     {
         forms.reset();
-        QtMessageSink::setCapture(nullptr);
         qunsetenv("POSMOD_SETTINGS");
     }
 
@@ -124,7 +130,7 @@ protected:
     // runs the start-up.
     frmMain& start(bool load = true)
     {
-        forms = std::make_unique<Forms>();
+        forms = std::make_unique<Forms>(&sink);
         link = std::make_unique<StubLink>();
         tasks = std::make_unique<StubTasks>(forms->pub);
         forms->linkOps = link.get();

@@ -8,7 +8,8 @@
 
 #include "UiFixture.h"
 #include "shared/ui/FormBase.h"
-#include "shared/FormControl.h"
+#include "app/WindowTable.h"
+#include "shared/FormNumbers.h"
 
 using namespace posmod;
 using posmod::test::UiTest;
@@ -19,7 +20,7 @@ namespace {
 std::map<std::string, bool> Snapshot(Forms& f)
 {
     std::map<std::string, bool> s;
-    for (int n = 0; n < kFormCount; ++n) {
+    for (int n = 0; n < form::kCount; ++n) {
         QWidget* w = f.existingForm(n);
         if (!w) continue;
         for (QObject* o : w->findChildren<QObject*>())
@@ -35,19 +36,19 @@ std::map<std::string, bool> Snapshot(Forms& f)
 TEST_F(UiTest, EveryListedControlIsOneControlAndFollowsTheFlag)
 {
     start();
-    for (int n = 0; n < kFormCount; ++n) {
+    for (int n = 0; n < form::kCount; ++n) {
         if (n == 10) continue;
         SCOPED_TRACE("form " + std::to_string(n));
         const bool existed = forms->existingForm(n) != nullptr;
         forms->FormControl_Enable(static_cast<uint8_t>(n), false);
         QWidget* w = forms->existingForm(n);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->objectName().toStdString(), FormControl_FormName(n));
+        EXPECT_EQ(w->objectName().toStdString(), WindowTable_Row(n)->name);
         // Created on demand, loaded and not shown.
         if (!existed) {
             EXPECT_FALSE(w->isVisible());
         }
-        const auto& names = FormControl_Names(n);
+        const auto& names = WindowTable_Row(n)->lockControls;
         ASSERT_FALSE(names.empty());
         for (const std::string& name : names) {
             QObject* c = Forms::findControl(w, QString::fromStdString(name));
@@ -84,14 +85,14 @@ TEST_F(UiTest, LockOfTheMainWindowLeavesUnlistedControlsAndUnbuiltCommands)
 TEST_F(UiTest, FormNumbersWithoutAWindowChangeNothing)
 {
     start();
-    for (int n = 0; n < kFormCount; ++n) forms->form(n);
+    for (int n = 0; n < form::kCount; ++n) forms->form(n);
     forms->FormControl_Enable(4, false);
     const auto before = Snapshot(*forms);
     for (int n : {10, 12, 13, 100, 255})
         for (bool flag : {true, false}) forms->FormControl_Enable(static_cast<uint8_t>(n), flag);
     EXPECT_EQ(Snapshot(*forms), before);
-    EXPECT_TRUE(FormControl_Names(10).empty());
-    EXPECT_TRUE(FormControl_Names(12).empty());
+    EXPECT_EQ(WindowTable_Row(10), nullptr);
+    EXPECT_EQ(WindowTable_Row(12), nullptr);
     EXPECT_EQ(forms->form(10), nullptr);
     EXPECT_EQ(forms->form(12), nullptr);
 }

@@ -104,7 +104,7 @@ const std::map<std::string, Check>& ReadChecks()
     static const std::map<std::string, Check> checks = {
         {"frmParmJV",
          [](Forms& f) {
-             FlexGrid* g = f.ParmJV().PrmFlexGrid;
+             FlexGrid* g = f.window<frmParmJV>().PrmFlexGrid;
              EXPECT_EQ(g->TextMatrix(1, 2), "0003");
              EXPECT_EQ(g->TextMatrix(9, 2), "000B");
              EXPECT_EQ(g->TextMatrix(10, 2), "100C000C");
@@ -112,7 +112,7 @@ const std::map<std::string, Check>& ReadChecks()
          }},
         {"frmParm7W",
          [](Forms& f) {
-             auto& g = f.Parm7W().PrmHFlexGrid;
+             auto& g = f.window<frmParm7W>().PrmHFlexGrid;
              EXPECT_EQ(g[0]->TextMatrix(1, 2), "0005");
              EXPECT_EQ(g[1]->TextMatrix(1, 2), "0006");
              EXPECT_EQ(g[0]->TextMatrix(10, 2), "10170017");
@@ -120,7 +120,7 @@ const std::map<std::string, Check>& ReadChecks()
          }},
         {"frmParmZr4",
          [](Forms& f) {
-             auto& g = f.ParmZr4().PrmZ4FlexGrid;
+             auto& g = f.window<frmParmZr4>().PrmZ4FlexGrid;
              EXPECT_EQ(g[2]->TextMatrix(2, 2), "2");      // field 2 of word 0 = 0200
              EXPECT_EQ(g[3]->TextMatrix(12, 2), "0303");  // word 3
              EXPECT_EQ(g[1]->TextMatrix(20, 2), "010C010B"); // words 12 & 11
@@ -128,7 +128,7 @@ const std::map<std::string, Check>& ReadChecks()
          }},
         {"frmAutoRunJVMode",
          [](Forms& f) {
-             FlexGrid* g = f.AutoRunJVMode().RunModeGrid;
+             FlexGrid* g = f.window<frmAutoRunJVMode>().RunModeGrid;
              ASSERT_EQ(g->Rows(), 5);
              EXPECT_EQ(g->TextMatrix(1, 0), "2");
              EXPECT_EQ(g->TextMatrix(3, 0), "3");
@@ -142,7 +142,7 @@ const std::map<std::string, Check>& ReadChecks()
          }},
         {"frmAutoRun7WMode",
          [](Forms& f) {
-             auto& g = f.AutoRun7WMode().RunMode7WGrid;
+             auto& g = f.window<frmAutoRun7WMode>().RunMode7WGrid;
              ASSERT_EQ(g[1]->Rows(), 5);
              EXPECT_EQ(g[0]->TextMatrix(1, 2), "0030");
              EXPECT_EQ(g[1]->TextMatrix(1, 2), "0031");
@@ -152,7 +152,7 @@ const std::map<std::string, Check>& ReadChecks()
          }},
         {"frmAutoRunZr4Mode",
          [](Forms& f) {
-             auto& g = f.AutoRunZr4Mode().RunModeZr4Grid;
+             auto& g = f.window<frmAutoRunZr4Mode>().RunModeZr4Grid;
              ASSERT_EQ(g[3]->Rows(), 5);
              EXPECT_EQ(g[1]->TextMatrix(1, 2), "0210");
              EXPECT_EQ(g[1]->TextMatrix(1, 6), "0214");
@@ -176,7 +176,7 @@ TEST_P(MainCommand, OpensTheWindowOfTheTypeAndLocksAsItShould)
     m.move(40, 30);
 
     std::string dialogShown;
-    forms->execDialog = [&](QDialog& d) {
+    forms->runDialog = [&](QDialog& d) {
         dialogShown = d.objectName().toStdString();
         forms->pub.StepRange = {3, 2, 3};
     };
@@ -208,7 +208,7 @@ TEST_P(MainCommand, OpensTheWindowOfTheTypeAndLocksAsItShould)
     EXPECT_EQ(forms->pub.SendCancel, -1);
 
     // Exactly the expected window is shown, at the main window's corner.
-    for (int n = 1; n < kFormCount; ++n) {
+    for (int n = 1; n < form::kCount; ++n) {
         QWidget* w = forms->existingForm(n);
         if (!w) continue;
         const bool isExpected = w->objectName().toStdString() == expected;
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(AllTypes, MainCommand, ::testing::ValuesIn(AllCases()),
 TEST_F(UiTest, StepRangeCancelStartsNoTransfer)
 {
     frmMain& m = start();
-    forms->execDialog = [&](QDialog&) { forms->pub.StepRange.Result = 2; };
+    forms->runDialog = [&](QDialog&) { forms->pub.StepRange.Result = 2; };
     m.AutoSetCommand->click();
     EXPECT_EQ(link->connects, 0);
     EXPECT_EQ(tasks->items, 0);
@@ -258,7 +258,7 @@ TEST_F(UiTest, ControlWindowOpenedAgainKeepsTheChosenCommand)
 {
     frmMain& m = start();
     m.CpuRunStopCommand->click();
-    auto& w = forms->SeigyoJVCmd();
+    auto& w = forms->window<frmSeigyoJVCmd>();
     ASSERT_TRUE(w.isVisible());
     w.SeigyoOption[3]->setChecked(true);
     m.CpuRunStopCommand->click();
@@ -298,12 +298,12 @@ TEST_F(UiTest, PositioningEditorOnEmptyDataTakesTheWholeTable)
     EXPECT_EQ(forms->pub.StepRange.FirstStep, 0);
     EXPECT_EQ(forms->pub.StepRange.LastStep, 255);
     EXPECT_EQ(forms->pub.AutoRowCount, 512);
-    auto& g = forms->AutoRunZr4Mode().RunModeZr4Grid;
+    auto& g = forms->window<frmAutoRunZr4Mode>().RunModeZr4Grid;
     EXPECT_EQ(g[0]->Rows(), 513);
     EXPECT_EQ(g[0]->TextMatrix(511, 0), "255");
     EXPECT_EQ(g[0]->TextMatrix(512, 1), "Setting data");
     EXPECT_EQ(g[0]->TextMatrix(1, 2), "");
-    EXPECT_TRUE(forms->AutoRunZr4Mode().AutoReadZ4Frame->isVisible());
+    EXPECT_TRUE(forms->window<frmAutoRunZr4Mode>().AutoReadZ4Frame->isVisible());
 }
 
 // An editor stays open while a transfer runs; closed afterwards it empties the four-axis stores.
@@ -311,9 +311,9 @@ TEST_F(UiTest, EditorRefusesToCloseWhileATransferRuns)
 {
     frmMain& m = start();
     chooseModel(m, 1);
-    forms->execDialog = [&](QDialog&) { forms->pub.StepRange = {3, 2, 3}; };
+    forms->runDialog = [&](QDialog&) { forms->pub.StepRange = {3, 2, 3}; };
     m.AutoSetCommand->click();
-    frmAutoRunZr4Mode& e = forms->AutoRunZr4Mode();
+    frmAutoRunZr4Mode& e = forms->window<frmAutoRunZr4Mode>();
     ASSERT_TRUE(e.isVisible());
     for (auto running : {std::pair{0, false}, std::pair{-1, true}}) {
         forms->pub.SendCancel = running.first;
@@ -334,7 +334,7 @@ TEST_F(UiTest, DecimalDisplayShowsTheValuesReadSigned)
 {
     frmMain& m = start();
     m.ParmSetCommand->click();
-    frmParmJV& e = forms->ParmJV();
+    frmParmJV& e = forms->window<frmParmJV>();
     ASSERT_TRUE(e.isVisible());
     forms->pub.reg.ReadDataH[12] = "FFFF";
     forms->pub.reg.ReadData[12] = "FFFE";

@@ -1,6 +1,10 @@
 // The grid and the message box of the platform layer.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -127,16 +131,28 @@ TEST(FlexGrid, KeysAndMovesRaiseTheirEvents)
     EXPECT_EQ(moves.count(), 1);
 }
 
-TEST(MessageBox, CaptureTakesTheBoxInsteadOfAModalLoop)
+TEST(MessageBox, ShowsAModalBoxWithTheToolsTitleAndTheIconOfItsKind)
 {
     test::app();
-    std::vector<std::pair<std::string, MsgIcon>> got;
-    QtMessageSink::setCapture([&](const std::string& t, MsgIcon i) { got.emplace_back(t, i); });
-    QtMessageSink a, b;
-    a.show("Time Out Occurred", MsgIcon::Critical);
-    b.show("Data Limit Error", MsgIcon::Exclamation);
-    QtMessageSink::setCapture(nullptr);
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0], std::make_pair(std::string("Time Out Occurred"), MsgIcon::Critical));
-    EXPECT_EQ(got[1], std::make_pair(std::string("Data Limit Error"), MsgIcon::Exclamation));
+    struct Case { MsgIcon icon; QMessageBox::Icon shown; };
+    for (const Case c : {Case{MsgIcon::Critical, QMessageBox::Critical}, Case{MsgIcon::Exclamation, QMessageBox::Warning},
+                         Case{MsgIcon::None, QMessageBox::NoIcon}}) {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::Question;
+        int buttons = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            box->accept();
+        });
+        QtMessageSink().show("Time Out Occurred", c.icon);
+        EXPECT_EQ(title, "Positioning module data seting");
+        EXPECT_EQ(text, "Time Out Occurred");
+        EXPECT_EQ(icon, c.shown);
+        EXPECT_EQ(buttons, 1);
+    }
 }

@@ -44,17 +44,22 @@ template <class T> T* child(QWidget& w, const char* name)
 struct WindowTest : ::testing::Test {
     Public pub;
     std::vector<std::string> messages;
+    // The dialogs' boxes: entry errors only.
+    struct DialogSink : MessageSink {
+        std::vector<std::string>& out;
+        explicit DialogSink(std::vector<std::string>& o) : out(o) {}
+        void show(const std::string& t, MsgIcon icon) override
+        {
+            EXPECT_EQ(icon, MsgIcon::Exclamation);
+            out.push_back(t);
+        }
+    } dialogSink{messages};
     void SetUp() override
     {
         test::app();
         Public_Reset(pub);
         pub.SendCancel = -1;
-        QtMessageSink::setCapture([this](const std::string& t, MsgIcon icon) {
-            EXPECT_EQ(icon, MsgIcon::Exclamation);
-            messages.push_back(t);
-        });
     }
-    void TearDown() override { QtMessageSink::setCapture(nullptr); }
     // A sink for the core that fails the test on any message.
     MessageSink& sink()
     {
@@ -84,7 +89,7 @@ TEST_F(StepSetTest, OkStoresAValidWindowElseNamesTheFirstFault)
         {"1A", "5", "Data Numeric Error", 0, 0}, {"-", "5", "Data Numeric Error", 0, 0},
         {"", "5", "Data Numeric Error", 0, 0},
     };
-    frmStepSet dlg(pub);
+    frmStepSet dlg(pub, dialogSink);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.first) + " ~ " + c.last);
         messages.clear();
@@ -113,7 +118,7 @@ TEST_F(StepSetTest, OkStoresAValidWindowElseNamesTheFirstFault)
 
 TEST_F(StepSetTest, CancelAndCloseBoxKeepTheEarlierStepsAndEveryShowingStartsEmpty)
 {
-    frmStepSet dlg(pub);
+    frmStepSet dlg(pub, dialogSink);
     EXPECT_EQ(dlg.windowTitle(), "Step cnt setting");
     EXPECT_EQ(child<QLabel>(dlg, "Label2")->text(), "Step No.");
     EXPECT_EQ(child<QLabel>(dlg, "Label3")->text(), "~");
@@ -153,7 +158,7 @@ TEST_F(CsvReadTest, AxisListFollowsTheModelAndOkStoresTheChoice)
         SCOPED_TRACE(c.type);
         pub.ModuleType = c.type;
         pub.CsvStoreRange = {9, 7, 9, 9};
-        frmCsvRead dlg(pub);
+        frmCsvRead dlg(pub, dialogSink);
         dlg.show();
         auto* jik = child<QComboBox>(dlg, "JikCombo");
         auto* data = child<QComboBox>(dlg, "DataCombo");
@@ -177,7 +182,7 @@ TEST_F(CsvReadTest, AxisListFollowsTheModelAndOkStoresTheChoice)
 TEST_F(CsvReadTest, FaultsKeepTheDialogOpenAndCancelsMarkOnlyTheKind)
 {
     pub.ModuleType = 2;
-    frmCsvRead dlg(pub);
+    frmCsvRead dlg(pub, dialogSink);
     EXPECT_EQ(dlg.windowTitle(), "Csv format file store range");
     EXPECT_EQ(dlg.font().family(), "Arial");
     struct Case { const char* first; const char* last; const char* message; };
@@ -236,7 +241,7 @@ TEST_F(WaitDispTest, ShownOverTheCallerDuringTheReadAndOnlyCancelledByCloseOrEsc
     caller.move(140, 90);
     caller.show();
     frmWaitDisp wait(pub, link, tasks);
-    wait.windowOf = [&](const std::string& name) { return name == "frmMain" ? &caller : nullptr; };
+    wait.windowOf = [&](int formNo) { return formNo == form::frmMain ? &caller : nullptr; };
     EXPECT_EQ(wait.windowTitle(), "Communication");
     auto* bar = child<QProgressBar>(wait, "pbrLoading");
     auto* label = child<QLabel>(wait, "lblLoading");

@@ -32,8 +32,9 @@ QVBoxLayout* SeigyoCmdBase::NewCommandButtons()
     return buttons;
 }
 
-StepCmdBase::StepCmdBase(Forms& forms, int (*stepFieldOf)(int))
-    : SeigyoCmdBase(forms), stepFieldOf_(stepFieldOf)
+StepCmdBase::StepCmdBase(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                         int (*stepFieldOf)(int))
+    : SeigyoCmdBase(pub, shell, link, tasks, messages), stepFieldOf_(stepFieldOf)
 {
 }
 

@@ -36,7 +36,8 @@ public:
 
 protected:
     // stepFieldOf: the step entry of a command, -1 for none.
-    StepCmdBase(Forms& forms, int (*stepFieldOf)(int));
+    StepCmdBase(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                int (*stepFieldOf)(int));
     // SeigyoFrame: a row per command, with its entry SeigyoText<n> and label Label<n> "Step".
     void NewStepCommands(std::span<QRadioButton*> options, const char* const* captions,
                          std::span<QLineEdit*> texts, std::span<QLabel*> labels);

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "shared/Conversions.h"
+#include "shared/Public.h"
 
 namespace posmod {
 
@@ -18,7 +18,8 @@ const char* const kCommands[10] = {"Deceleration stop", "Homing", "manual 1", "m
 int StepFieldOf(int index) { return index >= 3 && index <= 7 ? index - 3 : -1; }
 } // namespace
 
-frmSeigyo7WCmd::frmSeigyo7WCmd(Forms& forms) : StepCmdBase(forms, StepFieldOf)
+frmSeigyo7WCmd::frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
+    : StepCmdBase(pub, shell, link, tasks, messages, StepFieldOf)
 {
     setObjectName("frmSeigyo7WCmd");
     JikFrame = NewFrame(this, "JikFrame", "Axis");
@@ -39,7 +40,7 @@ frmSeigyo7WCmd::frmSeigyo7WCmd(Forms& forms) : StepCmdBase(forms, StepFieldOf)
 
 void frmSeigyo7WCmd::Form_Load()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     setModelTitle("Control command transmit");
     JikOption[0]->setChecked(true);
     SeigyoOption[0]->setChecked(true);

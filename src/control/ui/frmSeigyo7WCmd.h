@@ -14,7 +14,7 @@ namespace posmod {
 class frmSeigyo7WCmd : public StepCmdBase {
     Q_OBJECT
 public:
-    explicit frmSeigyo7WCmd(Forms& forms);
+    frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
     void Form_Load() override;
 
     QGroupBox* JikFrame;

@@ -5,7 +5,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 
 namespace posmod {
 
@@ -29,7 +28,8 @@ int StepFieldOf(int index)
 }
 } // namespace
 
-frmSeigyoJVCmd::frmSeigyoJVCmd(Forms& forms) : StepCmdBase(forms, StepFieldOf)
+frmSeigyoJVCmd::frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
+    : StepCmdBase(pub, shell, link, tasks, messages, StepFieldOf)
 {
     setObjectName("frmSeigyoJVCmd");
     setWindowTitle("Control command transmit (JV-ZR)");

@@ -13,7 +13,7 @@ namespace posmod {
 class frmSeigyoJVCmd : public StepCmdBase {
     Q_OBJECT
 public:
-    explicit frmSeigyoJVCmd(Forms& forms);
+    frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
     void Form_Load() override;
 
     std::array<QRadioButton*, 14> SeigyoOption;

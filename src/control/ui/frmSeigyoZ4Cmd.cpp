@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "shared/Conversions.h"
+#include "shared/Public.h"
 
 namespace posmod {
 
@@ -40,7 +40,8 @@ std::vector<SubField> FieldsOf(int index)
 }
 } // namespace
 
-frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : SeigyoCmdBase(forms)
+frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
+    : SeigyoCmdBase(pub, shell, link, tasks, messages)
 {
     setObjectName("frmSeigyoZ4Cmd");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
@@ -81,7 +82,7 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Forms& forms) : SeigyoCmdBase(forms)
 
 void frmSeigyoZ4Cmd::Form_Load()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     setModelTitle("Control command transmit");
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
@@ -112,7 +113,7 @@ void frmSeigyoZ4Cmd::SeigyoOption_Click(int index)
         BLabel[k]->setText(QString::fromUtf8(fields[k].unit));
     }
     if (!fields.empty()) SeigyoText[0]->setFocus();
-    forms_.pub.Z4CommandIndex = index;
+    pub_.Z4CommandIndex = index;
 }
 
 } // namespace posmod

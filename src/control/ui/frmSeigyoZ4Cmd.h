@@ -15,7 +15,7 @@ namespace posmod {
 class frmSeigyoZ4Cmd : public SeigyoCmdBase {
     Q_OBJECT
 public:
-    explicit frmSeigyoZ4Cmd(Forms& forms);
+    frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
     void Form_Load() override;
     void SeigyoOption_Click(int index) override;
 

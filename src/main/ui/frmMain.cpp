@@ -13,23 +13,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "control/ui/frmSeigyo7WCmd.h"
-#include "control/ui/frmSeigyoJVCmd.h"
-#include "control/ui/frmSeigyoZ4Cmd.h"
-#include "shared/ui/FormBase.h"
-#include "app/Forms.h"
-#include "shared/ModelTable.h"
-#include "params/ui/frmParm7W.h"
-#include "params/ui/frmParmJV.h"
-#include "params/ui/frmParmZr4.h"
-#include "positioning/ui/frmAutoRun7WMode.h"
-#include "positioning/ui/frmAutoRunJVMode.h"
-#include "positioning/ui/frmAutoRunZr4Mode.h"
+#include "main/LinkApi.h"
 #include "positioning/ui/frmStepSet.h"
-#include "shared/RegisterTable.h"
+#include "shared/FormNumbers.h"
+#include "shared/LinkPorts.h"
+#include "shared/Messages.h"
+#include "shared/ModelTable.h"
+#include "shared/Public.h"
 #include "shared/SettingsFile.h"
+#include "shared/ui/FormBase.h"
+#include "shared/ui/WindowShell.h"
+#include "transfer/Transfer.h"
 #include "transfer/ui/frmCsvRead.h"
-#include "transfer/ui/frmWaitDisp.h"
 
 namespace posmod {
 
@@ -42,7 +37,7 @@ QAction* NewItem(QMenu* menu, const char* name, const char* caption)
 }
 } // namespace
 
-frmMain::frmMain(Forms& forms) : QMainWindow(nullptr), forms_(forms)
+frmMain::frmMain(const MainServices& services) : QMainWindow(nullptr), s_(services)
 {
     setObjectName("frmMain");
     setWindowTitle("Positioning module data seting tool");
@@ -133,17 +128,14 @@ frmMain::frmMain(Forms& forms) : QMainWindow(nullptr), forms_(forms)
     connect(mnuPaSet, &QAction::triggered, this, &frmMain::mnuPaSet_Click);
     connect(mnuAutoSet, &QAction::triggered, this, &frmMain::mnuAutoSet_Click);
     connect(mnuRunStop, &QAction::triggered, this, &frmMain::mnuRunStop_Click);
-
-    forms_.messages.setParentWidget(this);
-    forms_.link.SettingMenu_Enable = [this] { SettingMenu_Enable(); };
 }
 
 void frmMain::Form_Load()
 {
-    Public& p = forms_.pub;
-    SerialPort& comm = forms_.MSComm1;
+    Public& p = s_.pub;
+    SerialPort& comm = s_.comm;
 
-    Setting_ReadSub(p.set, forms_.settingsPath, comm);
+    Setting_ReadSub(p.set, s_.settingsPath, comm);
 
     const int option = p.set.S_Setting != 0 ? 1 : 0;
     Connect_Option[static_cast<size_t>(option)]->setChecked(true);
@@ -170,7 +162,7 @@ void frmMain::Form_Load()
 
     ModuleAddress_Set(p.set);
 
-    frmWaitDisp& wait = forms_.WaitDisp();
+    QWidget& wait = s_.waitWindow();
     wait.move(pos());
     wait.show();
     wait.hide();
@@ -185,28 +177,28 @@ void frmMain::SettingMenu_Enable() { SetControlEnabled(mnuSetting, true); }
 
 void frmMain::CpuCombo_Click()
 {
-    Public& p = forms_.pub;
+    Public& p = s_.pub;
     if (p.ModelSelectReady == 0) return;
     Model_Choose(p, CpuCombo->currentText().toStdString());
 }
 
-void frmMain::Connect_Option_Click(int index) { forms_.pub.set.LinkKind = index == 0 ? 0 : 1; }
+void frmMain::Connect_Option_Click(int index) { s_.pub.set.LinkKind = index == 0 ? 0 : 1; }
 
 void frmMain::ExitCommand_Click()
 {
     // Never under a running transfer or link operation: their waits run inside the event loop.
-    if (forms_.operationRunning()) return;
-    forms_.linkOps->TSK1600();
-    forms_.linkOps->POCLS();
-    const bool written = Setting_WriteSub(forms_.pub.set, forms_.settingsPath, Connect_Option[0]->isChecked(),
+    if (s_.shell.operationRunning()) return;
+    s_.link.TSK1600();
+    s_.link.POCLS();
+    const bool written = Setting_WriteSub(s_.pub.set, s_.settingsPath, Connect_Option[0]->isChecked(),
                                           CpuCombo->currentText().toStdString());
-    if (!written) forms_.messages.show(kSettingsNotSavedMessage, MsgIcon::Exclamation);
-    forms_.endProgram();
+    if (!written) s_.messages.show(kSettingsNotSavedMessage, MsgIcon::Exclamation);
+    s_.endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent* e)
 {
-    if (forms_.operationRunning()) {
+    if (s_.shell.operationRunning()) {
         e->ignore();
         return;
     }
@@ -214,32 +206,18 @@ void frmMain::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-void frmMain::lock() { forms_.FormControl_Enable(0, false); }
-void frmMain::unlock() { forms_.FormControl_Enable(0, true); }
+void frmMain::lock() { s_.shell.FormControl_Enable(form::frmMain, false); }
+void frmMain::unlock() { s_.shell.FormControl_Enable(form::frmMain, true); }
 
-void frmMain::openParamEditor()
-{
-    switch (forms_.pub.ModuleType) {
-    case 1: forms_.openAtMain(forms_.ParmJV()); break;
-    case 5: forms_.openAtMain(forms_.ParmZr4()); break;
-    default: forms_.openAtMain(forms_.Parm7W()); break;
-    }
-}
+void frmMain::openParamEditor() { s_.shell.openAtMain(Model_ForType(s_.pub.ModuleType).paramForm); }
 
-void frmMain::openPositioningEditor()
-{
-    switch (forms_.pub.ModuleType) {
-    case 1: forms_.openAtMain(forms_.AutoRunJVMode()); break;
-    case 5: forms_.openAtMain(forms_.AutoRunZr4Mode()); break;
-    default: forms_.openAtMain(forms_.AutoRun7WMode()); break;
-    }
-}
+void frmMain::openPositioningEditor() { s_.shell.openAtMain(Model_ForType(s_.pub.ModuleType).autoForm); }
 
 void frmMain::ParmSetCommand_Click()
 {
     lock();
-    forms_.pub.DataSourceCaption = "";
-    if (forms_.SendMain(1) == 1) {
+    s_.pub.DataSourceCaption = "";
+    if (s_.transfers.SendMain(1) == 1) {
         hide();
         openParamEditor();
     } else {
@@ -249,12 +227,12 @@ void frmMain::ParmSetCommand_Click()
 
 void frmMain::AutoSetCommand_Click()
 {
-    frmStepSet dialog(forms_.pub, this);
-    forms_.execDialog(dialog);
-    forms_.pub.DataSourceCaption = "";
-    if (forms_.pub.StepRange.Result == 2) return;
+    frmStepSet dialog(s_.pub, s_.messages, this);
+    s_.shell.execDialog(dialog);
+    s_.pub.DataSourceCaption = "";
+    if (s_.pub.StepRange.Result == 2) return;
     lock();
-    if (forms_.SendMain(5) == 1) {
+    if (s_.transfers.SendMain(5) == 1) {
         hide();
         openPositioningEditor();
     } else {
@@ -264,28 +242,24 @@ void frmMain::AutoSetCommand_Click()
 
 void frmMain::CpuRunStopCommand_Click()
 {
-    switch (forms_.pub.ModuleType) {
-    case 1: forms_.openAtMain(forms_.SeigyoJVCmd()); break;
-    case 5: forms_.openAtMain(forms_.SeigyoZ4Cmd()); break;
-    default: forms_.openAtMain(forms_.Seigyo7WCmd()); break;
-    }
+    s_.shell.openAtMain(Model_ForType(s_.pub.ModuleType).controlForm);
 }
 
 void frmMain::ParmCsvCommand_Click()
 {
     lock();
-    forms_.pub.DataSourceCaption = "[Csv file]";
+    s_.pub.DataSourceCaption = "[Csv file]";
     hide();
-    CodeTable_ForType(forms_.pub.reg, forms_.pub.ModuleType);
+    Model_BuildRegisters(s_.pub);
     openParamEditor();
 }
 
 void frmMain::AutoCsvCommand_Click()
 {
     lock();
-    forms_.pub.DataSourceCaption = "[Csv file]";
+    s_.pub.DataSourceCaption = "[Csv file]";
     hide();
-    CodeTable_ForType(forms_.pub.reg, forms_.pub.ModuleType);
+    Model_BuildRegisters(s_.pub);
     openPositioningEditor();
 }
 
@@ -293,18 +267,18 @@ void frmMain::CpuSendCommand_Click()
 {
     if (IsNotBuilt(CpuSendCommand)) return;
     lock();
-    forms_.SendMain(9);
+    s_.transfers.SendMain(9);
     unlock();
 }
 
 void frmMain::CpuReadCommand_Click()
 {
     if (IsNotBuilt(CpuReadCommand)) return;
-    frmCsvRead dialog(forms_.pub, this);
-    forms_.execDialog(dialog);
-    if (forms_.pub.CsvStoreRange[0] == 3) return;
+    frmCsvRead dialog(s_.pub, s_.messages, this);
+    s_.shell.execDialog(dialog);
+    if (s_.pub.CsvStoreRange[0] == 3) return;
     lock();
-    forms_.SendMain(10);
+    s_.transfers.SendMain(10);
     unlock();
 }
 

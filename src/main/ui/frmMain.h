@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <array>
 
+#include "main/ui/MainServices.h"
+
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -14,12 +16,10 @@ class QRadioButton;
 
 namespace posmod {
 
-class Forms;
-
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(Forms& forms);
+    explicit frmMain(const MainServices& services);
 
     void Form_Load();
     void SettingMenu_Enable();
@@ -74,10 +74,11 @@ protected:
 private:
     void lock();
     void unlock();
+    // The editor of the chosen model opened over the main window.
     void openParamEditor();
     void openPositioningEditor();
 
-    Forms& forms_;
+    MainServices s_;
 };
 
 } // namespace posmod

@@ -8,13 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
 
-frmParm7W::frmParm7W(Forms& forms) : EditorBase(forms)
+frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmParm7W");
     for (int i = 0; i < 2; ++i) PrmHFlexGrid[static_cast<size_t>(i)] = NewGrid(this, ArrayName("PrmHFlexGrid", i));
@@ -75,7 +76,7 @@ void frmParm7W::setupGrids()
 
 void frmParm7W::Form_Load()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     setModelTitle(p.DataSourceCaption + "Common parameter setting");
     HexHOption->setChecked(true);
     setupGrids();
@@ -90,7 +91,7 @@ void frmParm7W::Form_Load()
 // Column 2 of both grids from the interleaved register rows (X on odd, Y on even rows).
 void frmParm7W::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     const bool decimal = DecHOption->isChecked();
     for (int axis = 0; axis < 2; ++axis) {
         FlexGrid* g = PrmHFlexGrid[static_cast<size_t>(axis)];

@@ -15,7 +15,7 @@ namespace posmod {
 class frmParm7W : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmParm7W(Forms& forms);
+    frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     std::array<FlexGrid*, 2> PrmHFlexGrid;

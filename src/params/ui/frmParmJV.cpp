@@ -8,13 +8,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
 
-frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms)
+frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmParmJV");
     PrmFlexGrid = NewGrid(this, "PrmFlexGrid");
@@ -65,7 +66,7 @@ frmParmJV::frmParmJV(Forms& forms) : EditorBase(forms)
 
 void frmParmJV::Form_Load()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(JV-ZR)"));
     HexOption->setChecked(true);
     SetupParamGrid(PrmFlexGrid, 12, {600, 3100, 1600, 1600}, {5, 2, 5, 5}, 7020, 4000);
@@ -78,7 +79,7 @@ void frmParmJV::Form_Load()
 // Column 2 from the register rows of the parameter block; empty on CSV data.
 void frmParmJV::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     const bool decimal = DecOption->isChecked();
     SetParamHeaders(PrmFlexGrid, decimal);
     for (int k = 1; k <= 12; ++k) {

@@ -13,7 +13,7 @@ namespace posmod {
 class frmParmJV : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmParmJV(Forms& forms);
+    frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     FlexGrid* PrmFlexGrid;

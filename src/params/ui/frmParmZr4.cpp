@@ -10,13 +10,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "params/ParmZr4Rows.h"
 #include "platform/FlexGrid.h"
 
 namespace posmod {
 
-frmParmZr4::frmParmZr4(Forms& forms) : EditorBase(forms)
+frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmParmZr4");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "PrmZ4FlexGrid", PrmZ4FlexGrid);
@@ -65,7 +65,7 @@ void frmParmZr4::setupGrids()
 
 void frmParmZr4::Form_Load()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     setModelTitle(p.DataSourceCaption + "Common parameter setting");
     HexZ4Option->setChecked(true);
     setupGrids();
@@ -80,7 +80,7 @@ void frmParmZr4::Form_Load()
 
 void frmParmZr4::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     const bool decimal = DecZ4Option->isChecked();
     for (int a = 0; a < 4; ++a) {
         FlexGrid* g = PrmZ4FlexGrid[static_cast<size_t>(a)];

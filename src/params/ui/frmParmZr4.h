@@ -17,7 +17,7 @@ namespace posmod {
 class frmParmZr4 : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmParmZr4(Forms& forms);
+    frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     QTabWidget* AutoSSTab;

@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
@@ -25,7 +25,8 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms)
+frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRun7WMode");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunMode7WGrid", RunMode7WGrid);
@@ -71,7 +72,7 @@ frmAutoRun7WMode::frmAutoRun7WMode(Forms& forms) : EditorBase(forms)
 
 void frmAutoRun7WMode::Form_Load()
 {
-    Public& p = forms_.pub;
+    Public& p = pub_;
     setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
@@ -89,7 +90,7 @@ void frmAutoRun7WMode::Form_Load()
 // Current-data rows from the eight interleaved register rows of each step (X even, Y odd entries).
 void frmAutoRun7WMode::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     if (!p.DataSourceCaption.empty()) return;
     const bool dec = AutoDec7WOption->isChecked();
     const int steps = (RunMode7WGrid[0]->Rows() - 1) / 2;

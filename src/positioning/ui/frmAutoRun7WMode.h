@@ -16,7 +16,7 @@ namespace posmod {
 class frmAutoRun7WMode : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmAutoRun7WMode(Forms& forms);
+    frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     QTabWidget* AutoSSTab;

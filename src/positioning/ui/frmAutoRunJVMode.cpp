@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "platform/FlexGrid.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
@@ -25,7 +25,8 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms)
+frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRunJVMode");
     RunModeGrid = NewGrid(this, "RunModeGrid");
@@ -76,7 +77,7 @@ frmAutoRunJVMode::frmAutoRunJVMode(Forms& forms) : EditorBase(forms)
 
 void frmAutoRunJVMode::Form_Load()
 {
-    Public& p = forms_.pub;
+    Public& p = pub_;
     setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Automatic operation data setting (JV-ZR)"));
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
@@ -91,7 +92,7 @@ void frmAutoRunJVMode::Form_Load()
 // Current-data rows from the four register rows of each step, counted from AutoRange(0).
 void frmAutoRunJVMode::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     if (!p.DataSourceCaption.empty()) return;
     const bool dec = AutoDecOption->isChecked();
     const int steps = (RunModeGrid->Rows() - 1) / 2;

@@ -14,7 +14,7 @@ namespace posmod {
 class frmAutoRunJVMode : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmAutoRunJVMode(Forms& forms);
+    frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     FlexGrid* RunModeGrid;

@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
 #include "main/TaskSend.h"
 #include "platform/FlexGrid.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
@@ -26,7 +26,8 @@ const std::vector<GridColumn> kColumns = {
 };
 }
 
-frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms)
+frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : EditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRunZr4Mode");
     setWindowTitle("Automatic operation data setting");
@@ -74,7 +75,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Forms& forms) : EditorBase(forms)
 
 void frmAutoRunZr4Mode::Form_Load()
 {
-    Public& p = forms_.pub;
+    Public& p = pub_;
     setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
@@ -89,12 +90,12 @@ void frmAutoRunZr4Mode::Form_Load()
     RunModeZr4Grid[0]->setCol(2);
 }
 
-void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(forms_.pub); }
+void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(pub_); }
 
 // Current-data rows from the nine words of each step and axis; 32-bit values high word first.
 void frmAutoRunZr4Mode::showCurrent()
 {
-    const Public& p = forms_.pub;
+    const Public& p = pub_;
     if (!p.DataSourceCaption.empty()) return;
     const bool dec = AutoDecZ4Option->isChecked();
     int first = 0, last = 0;

@@ -16,7 +16,7 @@ namespace posmod {
 class frmAutoRunZr4Mode : public EditorBase {
     Q_OBJECT
 public:
-    explicit frmAutoRunZr4Mode(Forms& forms);
+    frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
 
     std::array<FlexGrid*, 4> RunModeZr4Grid;

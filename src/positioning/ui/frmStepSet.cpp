@@ -12,7 +12,8 @@
 
 namespace posmod {
 
-frmStepSet::frmStepSet(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
+frmStepSet::frmStepSet(Public& pub, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), pub_(pub), msg_(messages)
 {
     RangeDialog_Setup(this, "frmStepSet", "Step cnt setting");
     Label2 = NewLabel(this, "Label2", "Step No.");

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "platform/MessageBox.h"
+#include "shared/Messages.h"
 #include "shared/Public.h"
 
 class QLabel;
@@ -15,7 +15,7 @@ namespace posmod {
 class frmStepSet : public QDialog {
     Q_OBJECT
 public:
-    explicit frmStepSet(Public& pub, QWidget* parent = nullptr);
+    frmStepSet(Public& pub, MessageSink& messages, QWidget* parent = nullptr);
 
     QLabel* Label2;
     std::array<QLineEdit*, 2> StepText;
@@ -34,7 +34,7 @@ protected:
 
 private:
     Public& pub_;
-    QtMessageSink msg_;
+    MessageSink& msg_;
 };
 
 } // namespace posmod

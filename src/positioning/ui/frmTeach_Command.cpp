@@ -10,12 +10,14 @@
 #include <QShowEvent>
 
 #include "shared/ui/FormBase.h"
-#include "app/Forms.h"
+#include "shared/Public.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
 
-frmTeach_Command::frmTeach_Command(Forms& forms) : QDialog(nullptr), forms_(forms)
+frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks,
+                                   MessageSink& messages)
+    : QDialog(nullptr), pub_(pub), shell_(shell), link_(link), tasks_(tasks), messages_(messages)
 {
     setObjectName("frmTeach_Command");
     setWindowTitle("Teaching command");
@@ -50,7 +52,7 @@ frmTeach_Command::frmTeach_Command(Forms& forms) : QDialog(nullptr), forms_(form
 void frmTeach_Command::Form_Load()
 {
     for (size_t i = 0; i < 4; ++i)
-        JikCheck[i]->setText(QString::fromStdString(StrByte_Cut(forms_.pub.set.AxisName[i], 14)));
+        JikCheck[i]->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[i], 14)));
 }
 
 void frmTeach_Command::showEvent(QShowEvent* e)

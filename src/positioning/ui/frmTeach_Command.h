@@ -11,12 +11,16 @@ class QPushButton;
 
 namespace posmod {
 
-class Forms;
+class LinkOps;
+class MessageSink;
+class TaskOps;
+class WindowShell;
+struct Public;
 
 class frmTeach_Command : public QDialog {
     Q_OBJECT
 public:
-    explicit frmTeach_Command(Forms& forms);
+    frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
     void Form_Load();
 
     QLabel* StepLabel;
@@ -30,7 +34,11 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    Forms& forms_;
+    Public& pub_;
+    WindowShell& shell_;
+    LinkOps& link_;
+    TaskOps& tasks_;
+    MessageSink& messages_;
 };
 
 } // namespace posmod

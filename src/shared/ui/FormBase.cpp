@@ -14,10 +14,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Forms.h"
-#include "main/ui/frmMain.h"
 #include "platform/FlexGrid.h"
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 
 namespace posmod {
 
@@ -254,33 +253,43 @@ void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firs
     }
 }
 
-FormBase::FormBase(Forms& forms) : QWidget(nullptr), forms_(forms) {}
+FormBase::FormBase(Public& pub, WindowShell& shell) : QWidget(nullptr), pub_(pub), shell_(shell) {}
 
 void FormBase::setModelTitle(const std::string& head)
 {
-    setWindowTitle(QString::fromStdString(head) + "(" + forms_.Main().CpuCombo->currentText() + ")");
+    setWindowTitle(QString::fromStdString(head + "(" + Model_ForType(pub_.ModuleType).text + ")"));
+}
+
+EditorBase::EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
+    : FormBase(pub, shell), transfers_(transfers), messages_(messages)
+{
 }
 
 void EditorBase::closeEvent(QCloseEvent* e)
 {
-    if (forms_.operationRunning()) {
+    if (shell_.operationRunning()) {
         e->ignore();
         return;
     }
     Form_Unload();
     e->accept();
-    forms_.Main().show();
-    forms_.FormControl_Enable(0, true);
+    if (QWidget* main = shell_.form(form::frmMain)) main->show();
+    shell_.FormControl_Enable(form::frmMain, true);
+}
+
+ControlBase::ControlBase(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
+    : FormBase(pub, shell), link_(link), tasks_(tasks), messages_(messages)
+{
 }
 
 void ControlBase::closeEvent(QCloseEvent* e)
 {
-    if (forms_.link.busy()) {
+    if (shell_.linkBusy()) {
         e->ignore();
         return;
     }
     e->accept();
-    forms_.Main().show();
+    if (QWidget* main = shell_.form(form::frmMain)) main->show();
 }
 
 } // namespace posmod

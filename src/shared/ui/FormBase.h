@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "shared/ui/WindowShell.h"
+
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -20,8 +22,12 @@ class QTabWidget;
 
 namespace posmod {
 
-class Forms;
 class FlexGrid;
+class LinkOps;
+class MessageSink;
+class TaskOps;
+class TransferRunner;
+struct Public;
 struct Settings;
 
 // A control whose function is not there yet stays disabled, also when its window is unlocked.
@@ -84,15 +90,16 @@ void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firs
 class FormBase : public QWidget {
     Q_OBJECT
 public:
-    explicit FormBase(Forms& forms);
+    FormBase(Public& pub, WindowShell& shell);
     // Fills the window for a showing, as a fresh load of the window does.
     virtual void Form_Load() {}
 
 protected:
-    // The caption head followed by the model chosen in the main window: "head(model)".
+    // The caption head followed by the list text of the chosen model: "head(model)".
     void setModelTitle(const std::string& head);
 
-    Forms& forms_;
+    Public& pub_;
+    WindowShell& shell_;
 };
 
 // An editor: hides the main window while open, refuses to close while a transfer or
@@ -100,12 +107,15 @@ protected:
 class EditorBase : public FormBase {
     Q_OBJECT
 public:
-    using FormBase::FormBase;
+    EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Runs when the close goes ahead, before the main window comes back.
     virtual void Form_Unload() {}
+
+    TransferRunner& transfers_;
+    MessageSink& messages_;
 };
 
 // A control window: leaves the main window as it is while open and shows it when closed;
@@ -113,10 +123,14 @@ protected:
 class ControlBase : public FormBase {
     Q_OBJECT
 public:
-    using FormBase::FormBase;
+    ControlBase(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+
+    LinkOps& link_;
+    TaskOps& tasks_;
+    MessageSink& messages_;
 };
 
 } // namespace posmod

@@ -14,7 +14,8 @@
 
 namespace posmod {
 
-frmCsvRead::frmCsvRead(Public& pub, QWidget* parent) : QDialog(parent), pub_(pub), msg_(this)
+frmCsvRead::frmCsvRead(Public& pub, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), pub_(pub), msg_(messages)
 {
     RangeDialog_Setup(this, "frmCsvRead", "Csv format file store range");
     setFont(QFont("Arial"));

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "platform/MessageBox.h"
+#include "shared/Messages.h"
 #include "shared/Public.h"
 
 class QComboBox;
@@ -16,7 +16,7 @@ namespace posmod {
 class frmCsvRead : public QDialog {
     Q_OBJECT
 public:
-    explicit frmCsvRead(Public& pub, QWidget* parent = nullptr);
+    frmCsvRead(Public& pub, MessageSink& messages, QWidget* parent = nullptr);
 
     QComboBox* DataCombo;
     QComboBox* JikCombo;
@@ -39,7 +39,7 @@ private:
     void Form_Load();
 
     Public& pub_;
-    QtMessageSink msg_;
+    MessageSink& msg_;
 };
 
 } // namespace posmod

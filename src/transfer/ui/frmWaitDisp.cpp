@@ -58,9 +58,9 @@ void frmWaitDisp::reject()
     if (transfer_.busy()) cmdCancel_Click();
 }
 
-void frmWaitDisp::placeOver(const std::string& formName)
+void frmWaitDisp::placeOver(int formNo)
 {
-    if (windowOf) placeOver(windowOf(formName));
+    if (windowOf) placeOver(windowOf(formNo));
 }
 
 void frmWaitDisp::showWait()

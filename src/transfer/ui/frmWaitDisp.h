@@ -21,8 +21,8 @@ public:
     // Takes the Left/Top of the caller's window (size unchanged).
     void placeOver(QWidget* caller);
 
-    // Finds a window by its form name for the placement by mode; unset or nullptr moves nothing.
-    std::function<QWidget*(const std::string& formName)> windowOf;
+    // Finds a window by its form number for the placement by mode; unset or nullptr moves nothing.
+    std::function<QWidget*(int formNo)> windowOf;
 
     Transfer& transfer() { return transfer_; }
 
@@ -38,7 +38,7 @@ protected:
     void reject() override;
 
 private:
-    void placeOver(const std::string& formName) override;
+    void placeOver(int formNo) override;
     void showWait() override;
     void hideWait() override;
     void setBar(int maximum, int value) override;

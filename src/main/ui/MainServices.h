@@ -1,0 +1,29 @@
+#pragma once
+// What the main window is handed: it starts every function of the tool.
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace posmod {
+
+class LinkOps;
+class MessageSink;
+class SerialPort;
+class TransferRunner;
+class WindowShell;
+struct Public;
+
+struct MainServices {
+    Public& pub;
+    WindowShell& shell;
+    TransferRunner& transfers;
+    LinkOps& link;
+    SerialPort& comm;           // the port the settings choose and the start-up probes
+    MessageSink& messages;
+    const std::string& settingsPath;
+    std::function<void()> endProgram;
+    std::function<QWidget&()> waitWindow; // created (hidden) on first use
+};
+
+} // namespace posmod

@@ -1,0 +1,34 @@
+#pragma once
+// What a window may ask of the tool's window table: the lock of a window's controls, a window
+// by form number (its position is where a dialog or the wait window goes), whether an operation
+// runs, and showing a dialog modal. Implemented by the composition root.
+#include <cstdint>
+
+#include "shared/FormNumbers.h"
+
+class QDialog;
+class QWidget;
+
+namespace posmod {
+
+class WindowShell {
+public:
+    virtual ~WindowShell() = default;
+    // Switches the controls of a window on or off (the window is created when missing);
+    // 10 and 12 and above change nothing.
+    virtual void FormControl_Enable(uint8_t formNo, bool enable) = 0;
+    // The window of a form number, created when missing; nullptr for 10 and 12 and above.
+    virtual QWidget* form(int formNo) = 0;
+    // A transfer or a link operation runs: windows taking part must not close.
+    virtual bool operationRunning() const = 0;
+    // A link operation runs.
+    virtual bool linkBusy() const = 0;
+    // Shows a dialog modal; tests answer it without a modal loop.
+    virtual void execDialog(QDialog& d) = 0;
+    // Opens a window at the main window's top-left corner: loaded afresh unless it is open,
+    // then shown.
+    virtual void openAtMain(int formNo) = 0;
+};
+
+
+} // namespace posmod

@@ -24,6 +24,23 @@ struct Public {
     int ModelSelectReady = 0;
     std::string DataSourceCaption;    // "[Csv file]" or ""
 
+    // --- name, option-text and default tables ---
+    // Filled by ParmName_Set and DefaultData_Set (shared/NameTables.h). Entry k of a row table
+    // belongs to grid row k, of a column table to grid column k; the entries below the first
+    // row or column stay empty.
+    std::array<std::string, 13> PrmNameJV, PrmName7W, PrmName7WK;   // rows 1-12
+    std::array<std::string, 24> PrmNameZ4;                           // rows 1-23
+    std::array<std::string, 6> RunModeNameJV;                        // rows 1-5
+    std::array<std::string, 5> RunModeName7W;                        // rows 1-4
+    std::array<std::string, 13> PrmDefault;                          // rows 1-12
+    std::array<std::string, 24> PrmDefaultZ4;                        // rows 1-23
+    std::array<std::string, 7> AutoDefault;                          // columns 2-6
+    std::array<std::string, 9> AutoDefaultZ4;                        // columns 2-8
+    // Choices of the in-place option box: entries 0-9 texts, entry 10 the index of the last
+    // valid entry as decimal text; entry 0 "NO_DATA" offers nothing.
+    using OptionListArray = std::array<std::string, 11>;
+    OptionListArray OptionList;
+
     // --- link ---
     std::string TaskCode1, TaskCode2, TaskCode3;
     int ProbeActive = 0;

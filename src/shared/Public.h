@@ -87,6 +87,12 @@ struct Public {
     // True from the start to the end of a wait-window transfer, also after Cancel was pressed
     // while the current item is still in flight; windows taking part refuse to close meanwhile.
     bool TransferBusy = false;
+
+    // --- print preview ---
+    int PrintDataKind = 0;                  // the table previewed, 0-9
+    std::string PrintAxesPerPage = "1";     // page setting: axes per printed page (kind 1)
+    std::string PrintStepsPerPage = "20";   // steps per printed page (kinds 5-9)
+    std::array<float, 4> MarginValue{};     // page setting: top, bottom, left, right (twips)
 };
 
 void Public_Reset(Public& p);

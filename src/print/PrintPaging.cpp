@@ -75,6 +75,55 @@ const char* PerPage_Message(PerPageError e)
     return "";
 }
 
+std::array<std::string, 4> PageSetting_LoadMargins(const PrintSheet& s, std::array<float, 4>& margins)
+{
+    const double from[4] = {s.PrintMarginTop, s.PrintMarginBottom, s.PrintMarginLeft, s.PrintMarginRight};
+    std::array<std::string, 4> texts;
+    for (size_t i = 0; i < 4; ++i) {
+        margins[i] = static_cast<float>(RoundHalfEven(from[i]));
+        texts[i] = SingleText(margins[i]);
+    }
+    return texts;
+}
+
+const char* MarginBox_Check(const std::string& text, float& stored)
+{
+    const auto v = MarginText_Value(text);
+    if (!v) return kNotNumberMessage;
+    stored = *v;
+    return nullptr;
+}
+
+PerPageUse PageSetting_Use(int kind)
+{
+    PerPageUse u;
+    u.axes = kind == 1;
+    u.steps = kind >= 5 && kind <= 9;
+    return u;
+}
+
+PageSettingResult PageSetting_Ok(PrintSheet& s, Public& pub, int kind, const std::string& axesText,
+                                 const std::string& stepsText, const std::array<float, 4>& margins)
+{
+    const PerPageUse use = PageSetting_Use(kind);
+    int axes = 0, steps = 0;
+    if (use.axes) {
+        const PerPageError e = PerPage_Check(axesText, true, axes);
+        if (e != PerPageError::None) return {0, PerPage_Message(e)};
+    }
+    if (use.steps) {
+        const PerPageError e = PerPage_Check(stepsText, false, steps);
+        if (e != PerPageError::None) return {1, PerPage_Message(e)};
+    }
+    s.PrintMarginTop = margins[0];
+    s.PrintMarginBottom = margins[1];
+    s.PrintMarginLeft = margins[2];
+    s.PrintMarginRight = margins[3];
+    pub.PrintAxesPerPage = use.axes ? std::to_string(axes) : axesText;
+    pub.PrintStepsPerPage = use.steps ? std::to_string(steps) : stepsText;
+    return {};
+}
+
 PrintRangeSetting PrintRange_FromSheet(const PrintSheet& s)
 {
     PrintRangeSetting r;
@@ -159,6 +208,29 @@ bool PageBreaks_Set(PrintSheet& s, int kind, const std::string& axesPerPage, con
             for (long long k = n; k <= rows - 1; k += n) s.setRowPageBreak(static_cast<int>(k + 1), true);
     }
     return true;
+}
+
+bool PrintBreaks_Prepare(PrintSheet& s, int kind, const std::string& axesPerPage, const std::string& stepsPerPage,
+                         bool currentPage, std::vector<bool>& saved)
+{
+    const bool ok = PageBreaks_Set(s, kind, axesPerPage, stepsPerPage);
+    saved.clear();
+    if (currentPage && PrintKind_IsPaged(kind)) {
+        saved = s.pageBreaks();
+        s.clearPageBreaks();
+    }
+    return ok;
+}
+
+void PrintBreaks_Restore(PrintSheet& s, const std::vector<bool>& saved)
+{
+    if (!saved.empty()) s.setPageBreaks(saved);
+}
+
+void PrintRange_Apply(const PrintRangeSetting& range, PrintSheet& s)
+{
+    s.PrintJobName = kPrintJobName;
+    PrintRange_ToSheet(range, s);
 }
 
 } // namespace posmod

@@ -1,10 +1,12 @@
 #pragma once
 // Paging of the preview, the page setting's per-page values, the print dialog's boxes and
 // the row page breaks a print sets by table kind.
+#include <array>
 #include <string>
 #include <vector>
 
 #include "print/PrintSheet.h"
+#include "shared/Public.h"
 
 namespace posmod {
 
@@ -41,6 +43,30 @@ enum class PerPageError { None, Numeric, Limit };
 PerPageError PerPage_Check(const std::string& text, bool axes, int& value);
 const char* PerPage_Message(PerPageError e);
 
+// The page-setting dialog's load: the sheet's margins (top, bottom, left, right) rounded half
+// to even into `margins`, and the texts its boxes show.
+std::array<std::string, 4> PageSetting_LoadMargins(const PrintSheet& sheet, std::array<float, 4>& margins);
+// A margin box losing the focus: a number is kept in `stored`; otherwise the message, and
+// the box shows SingleText(stored) again.
+const char* MarginBox_Check(const std::string& text, float& stored);
+
+// Which per-page combos the kind uses: the axes for kind 1, the steps for kinds 5-9.
+struct PerPageUse {
+    bool axes = false;
+    bool steps = false;
+};
+PerPageUse PageSetting_Use(int kind);
+
+// OK: each used combo is checked (an unused one keeps its text and is skipped). On the
+// first failure nothing is applied and `failed` names the combo (0 axes, 1 steps) with its
+// message; otherwise the margins go to the sheet and the values (whole numbers) to pub.
+struct PageSettingResult {
+    int failed = -1;
+    const char* message = nullptr;
+};
+PageSettingResult PageSetting_Ok(PrintSheet& sheet, Public& pub, int kind, const std::string& axesText,
+                                 const std::string& stepsText, const std::array<float, 4>& margins);
+
 // --- print dialog ---
 
 struct PrintRangeSetting {
@@ -64,5 +90,18 @@ std::string PrintLabel_Text(int kind);
 // tables, every n axis blocks for kind 1, every n steps for kinds 5-9. A per-page value that
 // is no whole number of at least 1 sets no break and gives false.
 bool PageBreaks_Set(PrintSheet& sheet, int kind, const std::string& axesPerPage, const std::string& stepsPerPage);
+
+// --- one print ---
+
+inline constexpr const char* kPrintJobName = "Axis_Print";
+
+// Before a print: the page breaks by kind; for a current-page print of a paged table the
+// breaks are then saved into `saved` and cleared. False when the page setting set no break.
+bool PrintBreaks_Prepare(PrintSheet& sheet, int kind, const std::string& axesPerPage,
+                         const std::string& stepsPerPage, bool currentPage, std::vector<bool>& saved);
+// After the print, whatever it gave: the breaks saved before are put back.
+void PrintBreaks_Restore(PrintSheet& sheet, const std::vector<bool>& saved);
+// The job name and the dialog's print range, handed to the sheet just before printing.
+void PrintRange_Apply(const PrintRangeSetting& range, PrintSheet& sheet);
 
 } // namespace posmod

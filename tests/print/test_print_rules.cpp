@@ -127,6 +127,65 @@ TEST(PageSetting, PerPageValuesAreNumbersRoundedIntoTheirRange)
     EXPECT_STREQ(PerPage_Message(PerPageError::Limit), "Data Limit Error.");
 }
 
+TEST(PageSetting, MarginsLoadRoundedAndBoxesKeepTheLastNumber)
+{
+    PrintSheet s;
+    s.PrintMarginTop = 1440;
+    s.PrintMarginBottom = 720.5;
+    s.PrintMarginLeft = 721.5;
+    s.PrintMarginRight = -12.5;
+    std::array<float, 4> m{};
+    const auto texts = PageSetting_LoadMargins(s, m);
+    EXPECT_EQ(texts, (std::array<std::string, 4>{"1440", "720", "722", "-12"}));
+    EXPECT_EQ(m[2], 722);
+
+    float stored = 720;
+    EXPECT_EQ(MarginBox_Check("12.5", stored), nullptr);
+    EXPECT_EQ(stored, 12.5f);
+    EXPECT_STREQ(MarginBox_Check("abc", stored), "Cannot input it besides a number.");
+    EXPECT_STREQ(MarginBox_Check("1e39", stored), "Cannot input it besides a number.");
+    EXPECT_EQ(stored, 12.5f);
+    EXPECT_EQ(SingleText(stored), "12.5");
+}
+
+TEST(PageSetting, OkChecksTheCombosTheKindUsesAndAppliesAllOrNothing)
+{
+    struct Case {
+        int kind;
+        const char* axes;
+        const char* steps;
+        int failed;
+        const char* message;
+        const char* axesAfter;
+        const char* stepsAfter;
+    } cases[] = {
+        {0, "x", "y", -1, nullptr, "x", "y"},               // single-page tables use neither
+        {1, "2.5", "junk", -1, nullptr, "2", "junk"},
+        {1, "0", "20", 0, "Data Limit Error.", "1", "20"},
+        {1, "two", "20", 0, "Cannot input it besides a number.", "1", "20"},
+        {5, "bad", "30", -1, nullptr, "bad", "30"},
+        {7, "1", "256", -1, nullptr, "1", "256"},
+        {9, "1", "-5", 1, "Data Limit Error.", "1", "20"},
+        {6, "1", "", 1, "Cannot input it besides a number.", "1", "20"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("kind " + std::to_string(c.kind) + " " + c.axes + " / " + c.steps);
+        PrintSheet s;
+        Public pub;
+        const PageSettingResult r = PageSetting_Ok(s, pub, c.kind, c.axes, c.steps, {100, 200, 300, 400.5f});
+        EXPECT_EQ(r.failed, c.failed);
+        if (c.message) {
+            EXPECT_STREQ(r.message, c.message);
+        } else {
+            EXPECT_EQ(r.message, nullptr);
+        }
+        EXPECT_EQ(pub.PrintAxesPerPage, c.axesAfter);
+        EXPECT_EQ(pub.PrintStepsPerPage, c.stepsAfter);
+        EXPECT_EQ(s.PrintMarginTop, c.failed < 0 ? 100 : 720);
+        EXPECT_EQ(s.PrintMarginRight, c.failed < 0 ? 400.5 : 720);
+    }
+}
+
 TEST(PrintDialog, BoxesCheckInOrderAndStoreRoundedValues)
 {
     const char* const numeric = "Cannot input it besides a number.";
@@ -224,6 +283,35 @@ TEST(PageBreaks, ByKindAndPageSetting)
             if (s.RowPageBreak(r)) got.push_back(r);
         EXPECT_EQ(got, c.breaks);
     }
+}
+
+TEST(PageBreaks, CurrentPagePrintOfAPagedTableRunsWithoutBreaksAndPutsThemBack)
+{
+    struct Case { int kind, rows; bool currentPage; bool saves; } cases[] = {
+        {5, 80, true, true}, {1, 96, true, true}, {5, 80, false, false}, {0, 12, true, false}, {3, 26, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("kind " + std::to_string(c.kind) + (c.currentPage ? " current page" : " all"));
+        PrintSheet s;
+        s.setMaxRows(c.rows);
+        s.setMaxCols(3);
+        std::vector<bool> saved;
+        EXPECT_TRUE(PrintBreaks_Prepare(s, c.kind, "1", "10", c.currentPage, saved));
+        EXPECT_EQ(saved.empty(), !c.saves);
+        const int breaksAt = c.kind == 1 ? 25 : 21;
+        const bool breakSet = c.kind == 1 || c.kind >= 5;
+        EXPECT_EQ(s.RowPageBreak(breaksAt), breakSet && !c.saves);
+        PrintBreaks_Restore(s, saved);
+        EXPECT_EQ(s.RowPageBreak(breaksAt), breakSet);
+    }
+
+    PrintSheet s;
+    s.setMaxRows(40);
+    s.setMaxCols(7);
+    PrintRange_Apply({2, 1, 3, 1, 7, 1, 40}, s);
+    EXPECT_EQ(s.PrintJobName, "Axis_Print");
+    EXPECT_EQ(s.PrintType, PrintCurrentPage);
+    EXPECT_EQ(s.PrintPageEnd, 3);
 }
 
 TEST(Export, DefaultNameCutsTheFileNameAtItsFirstDot)

@@ -30,7 +30,11 @@ namespace {
 class DelayCount : public Exchange {
 public:
     explicit DelayCount(Link& l) : link_(l) {}
-    void TaskCode_Exchange(std::string& t) override { ++exchanges; link_.TaskCode_Exchange(t); }
+    ExchangeResult TaskCode_Exchange(std::string& t) override
+    {
+        ++exchanges;
+        return link_.TaskCode_Exchange(t);
+    }
     void Timer2_Wait() override { mandatedMs += 30; link_.Timer2_Wait(); }
     void Timer4_Wait() override { mandatedMs += 100; link_.Timer4_Wait(); }
     void Wait_Ms(int ms) override { mandatedMs += ms; link_.Wait_Ms(ms); }

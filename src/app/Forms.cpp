@@ -45,7 +45,7 @@ Forms::Forms(MessageSink* messages)
 Forms::~Forms()
 {
     // Nothing may reach a window while the windows go.
-    link.SettingMenu_Enable = nullptr;
+    link.onClosed = nullptr;
     delete waitDisp_;
     // The main window last: the others may refer to it while they go.
     for (int n = form::kCount - 1; n >= 0; --n) delete forms_[static_cast<size_t>(n)];
@@ -85,7 +85,7 @@ QWidget* Forms::form(int formNo)
     if (!slot) {
         slot = row->create(*this);
         if (formNo == form::frmMain)
-            link.SettingMenu_Enable = [m = static_cast<frmMain*>(slot)] { m->SettingMenu_Enable(); };
+            link.onClosed = [m = static_cast<frmMain*>(slot)] { m->SettingMenu_Enable(); };
     }
     return slot;
 }

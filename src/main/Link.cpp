@@ -50,23 +50,24 @@ Link::~Link()
 
 void Link::show(const std::string& text) { msg_.show(text, MsgIcon::Critical); }
 
-bool Link::failed() const
+ExchangeResult Link::outcome(bool serial) const
 {
-    return pub_.set.LinkKind == 0 ? pub_.SerialError == 1 : pub_.EthError == 1;
+    if ((serial ? st_.SerialError : st_.EthError) != 0) return {};
+    return {true, serial ? st_.ReplyBody : st_.EthReplyHex};
 }
 
 void Link::watchdogStart()
 {
     // Off and on again: every exchange gets its full 10 s.
     timers_.enable(Timer1, false);
-    pub_.WatchdogTicks = 0;
+    st_.WatchdogTicks = 0;
     timers_.enable(Timer1, true);
 }
 
 void Link::watchdogStop()
 {
     timers_.enable(Timer1, false);
-    pub_.WatchdogTicks = 0;
+    st_.WatchdogTicks = 0;
 }
 
 void Link::waitStep() { timers_.step(kForever); }
@@ -77,21 +78,19 @@ int Link::CpuConnect(int moduleType)
 {
     if (depth_ > 0) return 0;
     Depth d(depth_);
-    pub_.ProbeActive = 0;
+    st_.ProbeActive = 0;
     if (!Commopen()) {
         POCLS();
         return 0;
     }
     std::string task = "1000";
-    TaskCode_Exchange(task);
-    if (failed()) return 2;
+    if (!TaskCode_Exchange(task).done) return 2;
     bool fullSet = true;
     if (moduleType != 1) {
-        pub_.ProbeActive = 1;
+        st_.ProbeActive = 1;
         task = "A00200000001";
-        TaskCode_Exchange(task);
-        pub_.ProbeActive = 0;
-        fullSet = !failed();
+        fullSet = TaskCode_Exchange(task).done;
+        st_.ProbeActive = 0;
     }
     pub_.TaskCode1 = fullSet ? "A5" : "45";
     pub_.TaskCode2 = fullSet ? "A0" : "40";
@@ -102,7 +101,7 @@ int Link::CpuConnect(int moduleType)
 bool Link::Commopen()
 {
     Depth d(depth_);
-    pub_.TaskErrorCode = 0;
+    st_.TaskErrorCode = 0;
     Runtime& rt = timers_.runtime();
     const Settings& s = pub_.set;
     if (s.LinkKind == 0) {
@@ -150,7 +149,7 @@ void Link::POCLS()
     if (Winsock1.state() != kClosed) Winsock1.close();
     ethAwaiting_ = false;
     watchdogStop();
-    if (SettingMenu_Enable) SettingMenu_Enable();
+    if (onClosed) onClosed();
 }
 
 void Link::TSK1600()
@@ -160,8 +159,7 @@ void Link::TSK1600()
     const bool serial = pub_.set.LinkKind == 0;
     if (serial ? !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
     std::string task = "1600";
-    TaskCode_Exchange(task);
-    if (failed()) show("Task Code Error Occurred");
+    if (!TaskCode_Exchange(task).done) show("Task Code Error Occurred");
 }
 
 void Link::CommLine_WaitReady(bool& ready)
@@ -198,8 +196,8 @@ void Link::MSComm1_OnComm(int commEvent)
 
 void Link::Timer1_Timer()
 {
-    ++pub_.WatchdogTicks;
-    if (pub_.WatchdogTicks >= kWatchdogLimit) {
+    ++st_.WatchdogTicks;
+    if (st_.WatchdogTicks >= kWatchdogLimit) {
         watchdogStop();
         show("Time Out(10s)Occurred\r\r");
         POCLS();
@@ -239,15 +237,15 @@ void Link::Wait_Ms(int ms)
 
 // ---------------------------------------------------------------- the exchange
 
-void Link::TaskCode_Exchange(std::string& taskText)
+ExchangeResult Link::TaskCode_Exchange(std::string& taskText)
 {
     Depth d(depth_);
     taskText = asciiUpper(taskText);
     const bool serial = pub_.set.LinkKind == 0;
     if (exchanging_) {
         // Started from an event inside another exchange: refused.
-        (serial ? pub_.SerialError : pub_.EthError) = 1;
-        return;
+        (serial ? st_.SerialError : st_.EthError) = 1;
+        return {};
     }
     exchanging_ = true;
     try {
@@ -259,6 +257,7 @@ void Link::TaskCode_Exchange(std::string& taskText)
         faultEnd(f.number);
     }
     exchanging_ = false;
+    return outcome(serial);
 }
 
 void Link::faultEnd(int number)
@@ -266,8 +265,8 @@ void Link::faultEnd(int number)
     ethAwaiting_ = false;
     watchdogStop();
     show(ethErrorText(number));
-    pub_.EthError = 1;
-    pub_.SerialError = 1;
+    st_.EthError = 1;
+    st_.SerialError = 1;
     POCLS();
 }
 
@@ -300,7 +299,7 @@ bool Link::EnqFrame_Send()
 void Link::TaskError_Report(int code)
 {
     (void)code; // every code gives the same message
-    if (pub_.ProbeActive != 0) return;
+    if (st_.ProbeActive != 0) return;
     watchdogStop();
     show("Task Code Error Occurred");
     POCLS();
@@ -309,7 +308,7 @@ void Link::TaskError_Report(int code)
 bool Link::readLine(std::string& line, int maxTicks)
 {
     line.clear();
-    const int startTicks = pub_.WatchdogTicks;
+    const int startTicks = st_.WatchdogTicks;
     for (;;) {
         while (MSComm1.isOpen() && MSComm1.inBufferCount() > 0) {
             const std::string c = MSComm1.input();
@@ -319,7 +318,7 @@ bool Link::readLine(std::string& line, int maxTicks)
         }
         portLostCheck();
         if (!Timer1.enabled()) return false;
-        if (maxTicks >= 0 && pub_.WatchdogTicks - startTicks >= maxTicks) return false;
+        if (maxTicks >= 0 && st_.WatchdogTicks - startTicks >= maxTicks) return false;
         waitStep();
     }
 }
@@ -327,7 +326,7 @@ bool Link::readLine(std::string& line, int maxTicks)
 void Link::serialExchange(const std::string& task)
 {
     const Settings& s = pub_.set;
-    pub_.SerialError = 1;
+    st_.SerialError = 1;
     watchdogStart();
     if (!MSComm1.isOpen()) {
         watchdogStop();
@@ -340,7 +339,7 @@ void Link::serialExchange(const std::string& task)
         return;
     }
     auto fail = [this](int code) {
-        pub_.TaskErrorCode = code;
+        st_.TaskErrorCode = code;
         watchdogStop();
         TaskError_Report(code);
     };
@@ -355,7 +354,7 @@ void Link::serialExchange(const std::string& task)
     std::string line;
     bool ack = false, direct = false;
     for (int t = 0; t < kAnswerTries && !ack && !direct; ++t) {
-        pub_.ReplyBody.clear();
+        st_.ReplyBody.clear();
         if (!readLine(line, -1)) {
             watchdogStop();
             return;
@@ -399,12 +398,12 @@ void Link::serialExchange(const std::string& task)
         }
     }
 
-    const int code = ReplyFrame_Check(line, proc, pub_.ReplyStatusOffset, pub_.ReplyBody);
+    const int code = ReplyFrame_Check(line, proc, pub_.ReplyStatusOffset, st_.ReplyBody);
     if (code != ReplyOk) {
         fail(code);
         return;
     }
-    pub_.SerialError = 0;
+    st_.SerialError = 0;
     watchdogStop();
 }
 
@@ -413,7 +412,7 @@ void Link::ethernetExchange(const std::string& task)
     const Settings& s = pub_.set;
     watchdogStart();
     if (Winsock1.state() == 0) { // closed by us: nothing to send on
-        pub_.EthError = 1;
+        st_.EthError = 1;
         watchdogStop();
         return;
     }
@@ -421,32 +420,32 @@ void Link::ethernetExchange(const std::string& task)
     if (Winsock1.state() != kConnected) throw PortFault(40006);
     std::vector<uint8_t> request;
     if (!EthRequest_Build(s.L_SeriNo, s.L_StatNo, s.L_LpAddr, task, request)) {
-        pub_.EthError = 1;
+        st_.EthError = 1;
         watchdogStop();
         show("Task Code Error Occurred");
         return;
     }
     ethRequest_ = request;
-    pub_.EthBytes = request;
+    st_.EthBytes = request;
     for (;;) {
         // Whatever is still waiting belongs to an earlier exchange.
         (void)Winsock1.getData();
-        pub_.EthReceived = 0;
-        pub_.EthBusy = 0;
+        st_.EthReceived = 0;
+        st_.EthBusy = 0;
         ethAwaiting_ = true;
         Winsock1.sendData(ethRequest_);
-        while (pub_.EthReceived == 0) {
+        while (st_.EthReceived == 0) {
             if (!Timer1.enabled()) {
                 ethAwaiting_ = false;
-                pub_.EthError = 1;
+                st_.EthError = 1;
                 return;
             }
             waitStep();
         }
-        pub_.EthReceived = 0;
-        if (pub_.EthBusy != 1) break;
+        st_.EthReceived = 0;
+        if (st_.EthBusy != 1) break;
         if (!Timer1.enabled()) { // expired with a busy answer in hand
-            pub_.EthError = 1;
+            st_.EthError = 1;
             return;
         }
     }
@@ -458,20 +457,20 @@ void Link::Winsock1_DataArrival(int bytesTotal)
     (void)bytesTotal; // what was actually taken counts
     std::vector<uint8_t> bytes = Winsock1.getData();
     if (!ethAwaiting_) return; // late answer of an exchange that has ended
-    pub_.EthBytes = bytes;
-    pub_.EthError = 0;
+    st_.EthBytes = bytes;
+    st_.EthError = 0;
     std::string hex;
     const EthAnswer a = EthReply_Classify(bytes, hex);
     if (a == EthAnswer::Ignored) return;
     ethAwaiting_ = false;
-    pub_.EthReceived = 1;
-    pub_.EthReplyHex = hex;
+    st_.EthReceived = 1;
+    st_.EthReplyHex = hex;
     switch (a) {
-    case EthAnswer::Done: pub_.EthBusy = 0; break;
-    case EthAnswer::Busy: pub_.EthBusy = 1; break;
+    case EthAnswer::Done: st_.EthBusy = 0; break;
+    case EthAnswer::Busy: st_.EthBusy = 1; break;
     default:
-        pub_.EthError = 1;
-        pub_.EthBusy = 0;
+        st_.EthError = 1;
+        st_.EthBusy = 0;
         watchdogStop();
         show("Task Code Error Occurred");
         break;

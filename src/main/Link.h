@@ -20,6 +20,20 @@ namespace posmod {
 
 class Link : public Exchange, public LinkOps {
 public:
+    // What only the link reads and writes, kept between exchanges; readable for tests.
+    struct State {
+        int ProbeActive = 0;           // 1 while CpuConnect probes the code set
+        int SerialError = 0;           // RS-232C: 1 from the start of an exchange until it succeeded
+        int TaskErrorCode = 0;         // code 1-4 of the last RS-232C failure
+        std::string ReplyBody;         // the last RS-232C reply line without STX and CR, sum kept
+        std::string EthReplyHex;       // the last Ethernet answer from byte 1 on, as hex
+        std::vector<uint8_t> EthBytes; // the request bytes sent, then the answer bytes received
+        int EthBusy = 0;               // 1 when the last Ethernet answer was busy
+        int EthError = 0;              // Ethernet: 1 when the last exchange failed
+        int EthReceived = 0;           // set when an Ethernet answer has arrived
+        int WatchdogTicks = 0;         // ticks of Timer1 in the running exchange
+    };
+
     Link(Public& pub, Runtime& rt, SerialPort& MSComm1, TcpClient& Winsock1, MessageSink& msg);
     ~Link() override;
     Link(const Link&) = delete;
@@ -35,7 +49,8 @@ public:
     void POCLS() override;
     void TSK1600() override;
 
-    void TaskCode_Exchange(std::string& taskText) override;
+    ExchangeResult TaskCode_Exchange(std::string& taskText) override;
+    void TaskErrorCode_Clear() override { st_.TaskErrorCode = 0; }
     // Frame gap, line wait, then one frame written; false when nothing was written.
     bool StxFrame_Send(const std::string& taskText);
     bool EnqFrame_Send();
@@ -59,9 +74,10 @@ public:
     // link operation are refused).
     bool busy() const { return depth_ > 0; }
 
-    // Called by POCLS: the [Setting] menu is enabled again.
-    std::function<void()> SettingMenu_Enable;
+    // Raised by POCLS, on every close of the link.
+    std::function<void()> onClosed;
 
+    const State& state() const { return st_; }
     TimerSet& timers() { return timers_; }
 
 private:
@@ -71,7 +87,7 @@ private:
         int& d_;
     };
 
-    bool failed() const;
+    ExchangeResult outcome(bool serial) const;
     void watchdogStart();
     void watchdogStop();
     void waitStep();
@@ -87,6 +103,7 @@ private:
     void show(const std::string& text);
 
     Public& pub_;
+    State st_;
     TimerSet timers_;
     SerialPort& MSComm1;
     TcpClient& Winsock1;

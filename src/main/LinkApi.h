@@ -5,13 +5,21 @@
 
 namespace posmod {
 
+// What one task-code exchange gives back to the task that asked for it.
+struct ExchangeResult {
+    bool done = false;  // false: the exchange failed (the link has reported it where it reports)
+    // The answer of a done exchange: RS-232C the reply line without STX and CR (sum kept),
+    // Ethernet the answer's bytes from byte 1 on as hex. Empty when the exchange failed.
+    std::string reply;
+};
+
 // What the task sequences need of the link (the main window's exchange and delays).
-// After TaskCode_Exchange the caller reads SerialError / EthError and ReplyBody /
-// EthReplyHex in Public.
 class Exchange {
 public:
     virtual ~Exchange() = default;
-    virtual void TaskCode_Exchange(std::string& taskText) = 0;
+    virtual ExchangeResult TaskCode_Exchange(std::string& taskText) = 0;
+    // The start of every task forgets the failure code of the last RS-232C exchange.
+    virtual void TaskErrorCode_Clear() {}
     virtual void Timer2_Wait() = 0;   // 30 ms
     virtual void Timer4_Wait() = 0;   // 100 ms
     virtual void Wait_Ms(int ms) = 0; // yielding wait on the monotonic clock

@@ -37,7 +37,7 @@ Tasks::Tasks(Public& pub, Exchange& ex, MessageSink& msg) : p_(pub), ex_(ex), ms
 
 int Tasks::TaskSend(int taskNo, int index)
 {
-    p_.TaskErrorCode = 0;
+    ex_.TaskErrorCode_Clear();
     serial_ = p_.set.LinkKind == 0;
     if (taskNo < 1 || taskNo > 11) return 0;
     lastFailed_ = false;
@@ -74,14 +74,15 @@ int Tasks::TaskSend(int taskNo, int index)
 
 bool Tasks::send(std::string text)
 {
-    ex_.TaskCode_Exchange(text);
-    lastFailed_ = serial_ ? p_.SerialError != 0 : p_.EthError != 0;
-    return !lastFailed_;
+    ExchangeResult r = ex_.TaskCode_Exchange(text);
+    lastFailed_ = !r.done;
+    reply_ = std::move(r.reply);
+    return r.done;
 }
 
 std::string Tasks::replyData() const
 {
-    return serial_ ? ReplyData(p_.ReplyBody, p_.set.R_ProcNo, p_.ReplyStatusOffset) : EthReplyData(p_.EthReplyHex);
+    return serial_ ? ReplyData(reply_, p_.set.R_ProcNo, p_.ReplyStatusOffset) : EthReplyData(reply_);
 }
 
 bool Tasks::lastWords(int n, std::vector<std::string>& words) const

@@ -62,6 +62,7 @@ private:
     MessageSink& msg_;
     bool serial_ = true;     // the RS-232C procedure runs
     bool lastFailed_ = false;
+    std::string reply_;      // the answer of the last exchange that was done
 };
 
 // Empties both texts of every element of Z4PrmData and Z4AutoData.

@@ -70,6 +70,7 @@ void QtTcpClient::sendData(const std::vector<uint8_t>& bytes)
 
 std::vector<uint8_t> QtTcpClient::getData()
 {
+    if (!sock_.isOpen()) return {};
     const QByteArray all = sock_.readAll();
     return std::vector<uint8_t>(all.begin(), all.end());
 }

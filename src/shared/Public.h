@@ -41,18 +41,8 @@ struct Public {
     using OptionListArray = std::array<std::string, 11>;
     OptionListArray OptionList;
 
-    // --- link ---
+    // --- link: the task-code set chosen at every opening (the link's own state is in Link) ---
     std::string TaskCode1, TaskCode2, TaskCode3;
-    int ProbeActive = 0;
-    int SerialError = 0;
-    int TaskErrorCode = 0;
-    std::string ReplyBody;
-    std::string EthReplyHex;
-    std::vector<uint8_t> EthBytes;
-    int EthBusy = 0;
-    int WatchdogTicks = 0;
-    int EthError = 0;
-    int EthReceived = 0;
 
     // --- tasks ---
     std::string ModuleField;

@@ -75,7 +75,7 @@ inline std::string replyFuzzCheck(const std::string& bytes)
     }
     std::string task = "0123";
     link.TaskCode_Exchange(task);
-    const int result = kind == 0 ? pub.SerialError : pub.EthError;
+    const int result = kind == 0 ? link.state().SerialError : link.state().EthError;
     if (result != 0 && result != 1) return "result flag";
     if (link.Timer1.enabled()) return "watchdog left running";
     if (shownWhileWatching) return "message shown while the watchdog ran";

@@ -1,8 +1,8 @@
 #pragma once
 // One task against answers taken from the input: the rules that must hold whatever the
 // controller sends back. Input: byte 0 task and link, byte 1 index and model, then the
-// answers separated by '|', each the whole reply text (ReplyBody or EthReplyHex) with a
-// leading '!' for an exchange that failed. Returns the first broken rule, "" when none.
+// answers separated by '|', each the whole reply text the link returns (the RS-232C reply
+// line or the Ethernet answer's hex), '!' for an exchange that failed. Returns the first broken rule, "" when none.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,15 +18,13 @@ namespace task_fuzz {
 
 class ReplayExchange : public Exchange {
 public:
-    ReplayExchange(Public& p, std::vector<std::string> answers) : p_(p), answers_(std::move(answers)) {}
-    void TaskCode_Exchange(std::string&) override
+    explicit ReplayExchange(std::vector<std::string> answers) : answers_(std::move(answers)) {}
+    ExchangeResult TaskCode_Exchange(std::string&) override
     {
         ++count;
         std::string a = next_ < answers_.size() ? answers_[next_++] : "!";
-        const bool failed = !a.empty() && a[0] == '!';
-        if (failed) a.erase(0, 1);
-        (p_.set.LinkKind == 0 ? p_.ReplyBody : p_.EthReplyHex) = a;
-        p_.SerialError = p_.EthError = failed;
+        if (!a.empty() && a[0] == '!') return {};
+        return {true, a};
     }
     void Timer2_Wait() override {}
     void Timer4_Wait() override {}
@@ -34,7 +32,6 @@ public:
     int count = 0;
 
 private:
-    Public& p_;
     std::vector<std::string> answers_;
     std::size_t next_ = 0;
 };
@@ -78,7 +75,7 @@ inline std::string taskReplyFuzzCheck(const std::string& in)
     if (task == 6 || task == 8) index = b1 % 5;          // 4 is refused
     if (task == 7) index = b1 + ((b0 & 0x10) ? 1 : 0);   // 256 is refused
 
-    task_fuzz::ReplayExchange ex(p, answers);
+    task_fuzz::ReplayExchange ex(answers);
     CaptureSink msg;
     Tasks tasks(p, ex, msg);
     const int r = tasks.TaskSend(task, index);

@@ -1,7 +1,7 @@
 #pragma once
 // An in-process exchange for the task tests: each task text goes straight to a model and
-// its answer is laid out as the link would leave it (ReplyBody / EthReplyHex with the
-// header, status and sum of the peer's replies). Delays are recorded as "~30", "~100",
+// its answer is laid out as the link returns it (the RS-232C reply line or the Ethernet
+// answer's hex, with the header, status and sum of the peer's replies). Delays are recorded as "~30", "~100",
 // "~<ms>" between the texts, so a transcript shows where the tool waits.
 #include <cctype>
 #include <cstdio>
@@ -19,24 +19,23 @@ class ModelExchange : public Exchange {
 public:
     ModelExchange(Public& p, CpuModel& m) : p_(p), m_(m) {}
 
-    void TaskCode_Exchange(std::string& text) override
+    ExchangeResult TaskCode_Exchange(std::string& text) override
     {
         for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         events.push_back(text);
         const CpuAnswer a = m_.answer(text);
+        if (a.status != 0) return {};
         char st[3];
         std::snprintf(st, sizeof st, "%02X", a.status);
         if (p_.set.LinkKind == 0) {
             const std::string head = p_.set.R_ProcNo == 2 ? p_.set.R_StatNo
                                                           : "F" + p_.set.R_StatNo + p_.set.R_LpAddr + "000";
             const std::string body = head + st + a.dataHex;
-            p_.ReplyBody = body + peerSum(body);
-            p_.SerialError = a.status != 0;
-        } else {
-            p_.EthReplyHex = p_.set.L_SeriNo + p_.set.L_LpAddr + "0000" + st + a.dataHex;
-            p_.EthError = a.status != 0;
+            return {true, body + peerSum(body)};
         }
+        return {true, p_.set.L_SeriNo + p_.set.L_LpAddr + "0000" + st + a.dataHex};
     }
+    void TaskErrorCode_Clear() override { TaskErrorCode = 0; }
     void Timer2_Wait() override { events.push_back("~30"); }
     void Timer4_Wait() override { events.push_back("~100"); }
     void Wait_Ms(int ms) override { events.push_back("~" + std::to_string(ms)); }
@@ -51,6 +50,7 @@ public:
     }
 
     std::vector<std::string> events;
+    int TaskErrorCode = 0; // as the link keeps it: the start of every task clears it
 
 private:
     Public& p_;

@@ -58,7 +58,8 @@ public:
         };
     }
     PeerState& peer() { return pub.set.LinkKind == 0 ? com->peer() : sock->peer(); }
-    bool failed() const { return pub.set.LinkKind == 0 ? pub.SerialError == 1 : pub.EthError == 1; }
+    const Link::State& st() const { return link->state(); }
+    bool failed() const { return pub.set.LinkKind == 0 ? st().SerialError == 1 : st().EthError == 1; }
     bool linkOpen() const { return pub.set.LinkKind == 0 ? com->isOpen() : sock->state() == 7; }
     void exchange(std::string task) { link->TaskCode_Exchange(task); }
     // Opens the link with the opening request only and forgets what that sent.
@@ -79,8 +80,11 @@ public:
     // Every RS-232C frame came at least 50 ms after the peer last sent something.
     void expectFrameGaps()
     {
-        for (const auto& r : com->peer().transcript())
-            if (r.gapUs >= 0) EXPECT_GE(r.gapUs, 50'000) << r.raw;
+        for (const auto& r : com->peer().transcript()) {
+            if (r.gapUs >= 0) {
+                EXPECT_GE(r.gapUs, 50'000) << r.raw;
+            }
+        }
     }
 
     Public pub;
@@ -161,7 +165,7 @@ TEST_F(LinkTest, FailedProbeChoosesOldCodeSet)
         EXPECT_EQ(pub.TaskCode1 + pub.TaskCode2 + pub.TaskCode3, "454044");
         EXPECT_EQ(sink.texts, c.messages);
         EXPECT_EQ(linkOpen(), c.open);
-        EXPECT_EQ(pub.ProbeActive, 0);
+        EXPECT_EQ(st().ProbeActive, 0);
         // No watchdog left running after the silent failure.
         EXPECT_FALSE(link->Timer1.enabled());
         rt->advance(20'000);
@@ -206,7 +210,9 @@ TEST_F(LinkTest, OpeningFailures)
         EXPECT_GE(took, c.minMs);
         EXPECT_LE(took, c.maxMs);
         EXPECT_EQ(sink.texts, c.messages);
-        if (c.kind == 1) EXPECT_EQ(int(sock->connectTimes.size()), c.connects);
+        if (c.kind == 1) {
+            EXPECT_EQ(int(sock->connectTimes.size()), c.connects);
+        }
         if (c.result == 0) {
             EXPECT_FALSE(com->isOpen());
             EXPECT_EQ(sock->state(), 0);
@@ -266,16 +272,21 @@ TEST_F(LinkTest, SerialExchangeFaults)
         const int64_t t0 = rt->nowMs();
         exchange("0123");
         EXPECT_LE(rt->nowMs() - t0, c.maxMs);
-        EXPECT_EQ(pub.SerialError, c.ok ? 0 : 1);
+        EXPECT_EQ(st().SerialError, c.ok ? 0 : 1);
         if (c.code) {
-            EXPECT_EQ(pub.TaskErrorCode, c.code);
+            EXPECT_EQ(st().TaskErrorCode, c.code);
         }
         EXPECT_EQ(sink.texts, c.messages);
         EXPECT_EQ(com->isOpen(), c.ok);
-        if (c.enqCount >= 0) EXPECT_EQ(enqs(), c.enqCount);
+        if (c.enqCount >= 0) {
+            EXPECT_EQ(enqs(), c.enqCount);
+        }
         EXPECT_EQ(com->requests().size(), 1u) << "the request is never sent again";
         EXPECT_FALSE(link->Timer1.enabled());
-        if (c.ok) EXPECT_EQ(pub.ReplyBody.substr(pub.ReplyBody.size() - 2), peerSum(pub.ReplyBody.substr(0, pub.ReplyBody.size() - 2)));
+        if (c.ok) {
+            const std::string& body = st().ReplyBody;
+            EXPECT_EQ(body.substr(body.size() - 2), peerSum(body.substr(0, body.size() - 2)));
+        }
         expectFrameGaps();
     }
 }
@@ -287,16 +298,16 @@ TEST_F(LinkTest, ReplyBodyAndStatusPositionWithStation)
         setup(0, proc, "05");
         open();
         exchange("0123");
-        ASSERT_EQ(pub.SerialError, 0);
+        ASSERT_EQ(st().SerialError, 0);
         const std::string head = proc == 1 ? "F05FFFF00000" : "0500";
-        EXPECT_EQ(pub.ReplyBody.substr(0, head.size() + 4), head + "12AB");
+        EXPECT_EQ(st().ReplyBody.substr(0, head.size() + 4), head + "12AB");
     }
     // An error status at the station-shifted position is seen.
     setup(0, 1, "05");
     open();
     com->peer().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
     exchange("0123");
-    EXPECT_EQ(pub.TaskErrorCode, StatusCode);
+    EXPECT_EQ(st().TaskErrorCode, StatusCode);
 }
 
 TEST_F(LinkTest, LineAnsweringEnqMustBeStxOrEot)
@@ -309,7 +320,7 @@ TEST_F(LinkTest, LineAnsweringEnqMustBeStxOrEot)
     rt->at(rt->nowMs() + 200, [this] { com->inject(std::string{NAK, 'F', '0', '6', CR}); });
     exchange("0123");
     EXPECT_EQ(com->written.size(), before + 2);
-    EXPECT_EQ(pub.TaskErrorCode, NotStxCode);
+    EXPECT_EQ(st().TaskErrorCode, NotStxCode);
     EXPECT_EQ(sink.texts, Texts{kTaskErr});
     EXPECT_FALSE(com->isOpen());
 }
@@ -323,7 +334,7 @@ TEST_F(LinkTest, LeftoverInputIsNotTakenForTheReply)
     rt->advance(1);
     ASSERT_GT(com->inBufferCount(), 0);
     exchange("0123");
-    EXPECT_EQ(pub.SerialError, 0);
+    EXPECT_EQ(st().SerialError, 0);
     EXPECT_TRUE(sink.texts.empty());
 }
 
@@ -334,7 +345,7 @@ TEST_F(LinkTest, LineWaitAndCommEvents)
     open();
     com->cts = false;
     exchange("0123");
-    EXPECT_EQ(pub.SerialError, 1);
+    EXPECT_EQ(st().SerialError, 1);
     EXPECT_TRUE(com->written.empty());
     EXPECT_EQ(sink.texts, Texts{kWatchdog});
 
@@ -344,7 +355,7 @@ TEST_F(LinkTest, LineWaitAndCommEvents)
     com->cts = false;
     rt->at(rt->nowMs() + 700, [this] { com->cts = true; });
     exchange("0123");
-    EXPECT_EQ(pub.SerialError, 0);
+    EXPECT_EQ(st().SerialError, 0);
 
     const struct { int event; bool closes; } events[] = {{1002, true}, {1003, true}, {1007, true}, {1001, false}, {2, false}};
     for (const auto& e : events) {
@@ -385,13 +396,15 @@ TEST_F(LinkTest, EthernetExchangeFaults)
         open();
         sock->peer().setKnobs(c.knobs);
         exchange("0123");
-        EXPECT_EQ(pub.EthError, c.ok ? 0 : 1);
+        EXPECT_EQ(st().EthError, c.ok ? 0 : 1);
         EXPECT_EQ(sink.texts, c.messages);
         EXPECT_EQ(sock->state() == 7, c.open);
         EXPECT_GE(int(sock->sent.size()), c.minSends);
         EXPECT_LE(int(sock->sent.size()), c.maxSends);
         for (const auto& s : sock->sent) EXPECT_EQ(s.bytes, sock->sent.front().bytes) << "repeats send the request";
-        if (c.ok) EXPECT_EQ(pub.EthReplyHex, "00FFFF000000BEEF");
+        if (c.ok) {
+            EXPECT_EQ(st().EthReplyHex, "00FFFF000000BEEF");
+        }
         EXPECT_FALSE(link->Timer1.enabled());
     }
 }
@@ -404,8 +417,8 @@ TEST_F(LinkTest, EthernetOneByteAnswerIsIgnored)
     rt->at(rt->nowMs() + 5, [this] { sock->inject({0x80}); });
     rt->at(rt->nowMs() + 20, [this] { sock->inject({0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x42}); });
     exchange("0123");
-    EXPECT_EQ(pub.EthError, 0);
-    EXPECT_EQ(pub.EthReplyHex, "00FFFF00000042");
+    EXPECT_EQ(st().EthError, 0);
+    EXPECT_EQ(st().EthReplyHex, "00FFFF00000042");
     EXPECT_TRUE(sink.texts.empty());
 }
 
@@ -417,8 +430,8 @@ TEST_F(LinkTest, EthernetLateAnswerBetweenExchangesIsDropped)
     rt->advance(5);
     EXPECT_TRUE(sink.texts.empty());
     exchange("0123");
-    EXPECT_EQ(pub.EthError, 0);
-    EXPECT_EQ(pub.EthReplyHex, "00FFFF000000");
+    EXPECT_EQ(st().EthError, 0);
+    EXPECT_EQ(st().EthReplyHex, "00FFFF000000");
 }
 
 // A connection the peer dropped between two exchanges is reported, and the socket closed.
@@ -428,7 +441,7 @@ TEST_F(LinkTest, EthernetExchangeOnADroppedConnectionIsReported)
     open();
     sock->dropNow();
     exchange("0123");
-    EXPECT_EQ(pub.EthError, 1);
+    EXPECT_EQ(st().EthError, 1);
     EXPECT_TRUE(sock->sent.empty());
     EXPECT_EQ(sink.texts, Texts{"Transmission Error on Ethernet.Err Number(40006)"});
     EXPECT_EQ(sock->state(), 0);
@@ -480,7 +493,7 @@ TEST_F(LinkTest, MalformedAddressingFailsBeforeSending)
     open();
     pub.set.R_LpAddr = "";
     exchange("0123");
-    EXPECT_EQ(pub.SerialError, 0);
+    EXPECT_EQ(st().SerialError, 0);
 }
 
 TEST_F(LinkTest, SecondOperationRefusedWhileOneRuns)
@@ -504,11 +517,11 @@ TEST_F(LinkTest, SecondOperationRefusedWhileOneRuns)
     rt->at(rt->nowMs() + 20, [&] {
         std::string t = "0456";
         link->TaskCode_Exchange(t);
-        innerError = pub.SerialError;
+        innerError = st().SerialError;
     });
     exchange("0123");
     EXPECT_EQ(innerError, 1);
-    EXPECT_EQ(pub.SerialError, 0);
+    EXPECT_EQ(st().SerialError, 0);
     EXPECT_EQ(com->peer().tasks(), (Texts{"1000", "0123"}));
 }
 
@@ -517,7 +530,7 @@ TEST_F(LinkTest, ClosingRequestAndClose)
     int menuEnabled = 0;
     for (int kind : {0, 1}) {
         setup(kind, 1, "");
-        link->SettingMenu_Enable = [&] { ++menuEnabled; };
+        link->onClosed = [&] { ++menuEnabled; };
         // Closed link: nothing sent, nothing shown.
         link->TSK1600();
         EXPECT_TRUE(peer().tasks().empty());
@@ -533,7 +546,9 @@ TEST_F(LinkTest, ClosingRequestAndClose)
         link->POCLS();
         EXPECT_FALSE(linkOpen());
         EXPECT_EQ(menuEnabled, 2);
-        if (kind == 0) EXPECT_EQ(com->closes, 1);
+        if (kind == 0) {
+            EXPECT_EQ(com->closes, 1);
+        }
 
         // A link left open (an Ethernet error status leaves it so) is reused by the next opening.
         open();
@@ -559,8 +574,8 @@ TEST_F(LinkTest, PlatformFaultEndsTheExchange)
         open();
         sock->faultOnSend = c.number;
         exchange("0123");
-        EXPECT_EQ(pub.EthError, 1);
-        EXPECT_EQ(pub.SerialError, 1);
+        EXPECT_EQ(st().EthError, 1);
+        EXPECT_EQ(st().SerialError, 1);
         EXPECT_EQ(sink.texts, Texts{c.text});
         EXPECT_EQ(sock->state(), 0);
     }
@@ -579,7 +594,7 @@ TEST_F(LinkTest, SerialPortLostDuringTheExchangeIsReported)
         rt->at(rt->nowMs() + at, [this] { com->close(); });
         const int64_t start = rt->nowMs();
         exchange("0123");
-        EXPECT_EQ(pub.SerialError, 1);
+        EXPECT_EQ(st().SerialError, 1);
         EXPECT_EQ(sink.texts, Texts{"Unexpected error is detected.Err Number(8018)"});
         EXPECT_FALSE(link->Timer1.enabled());
         EXPECT_LT(rt->nowMs() - start, 1000) << "no waiting for the watchdog";

@@ -63,7 +63,9 @@ TEST_F(LinkEndToEnd, SerialOperationOverPty)
         int frames = 0;
         for (const auto& r : peer.state().transcript()) {
             EXPECT_TRUE(r.sumOk && r.addressed) << r.raw;
-            if (r.gapUs >= 0) EXPECT_GE(r.gapUs, 50'000) << r.raw;
+            if (r.gapUs >= 0) {
+                EXPECT_GE(r.gapUs, 50'000) << r.raw;
+            }
             ++frames;
         }
         EXPECT_EQ(frames, c.proc == 1 ? 6 : 3);
@@ -88,12 +90,12 @@ TEST_F(LinkEndToEnd, EthernetOperationOverTcp)
     peer.state().withKnobs([](FaultKnobs& k) { k.busyTimes = 2; });
     std::string task = "0123";
     link.TaskCode_Exchange(task);
-    EXPECT_EQ(pub.EthError, 0);
-    EXPECT_EQ(pub.EthReplyHex, "00FFFF000000");
+    EXPECT_EQ(link.state().EthError, 0);
+    EXPECT_EQ(link.state().EthReplyHex, "00FFFF000000");
     // An error status: message, failure, the connection stays.
     peer.state().withKnobs([](FaultKnobs& k) { k.errorReplies = 1; });
     link.TaskCode_Exchange(task);
-    EXPECT_EQ(pub.EthError, 1);
+    EXPECT_EQ(link.state().EthError, 1);
     EXPECT_EQ(sink.texts, Texts{"Task Code Error Occurred"});
     EXPECT_EQ(sock.state(), 7);
     link.TSK1600();

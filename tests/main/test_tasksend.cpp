@@ -554,10 +554,10 @@ TEST(TaskRefusal, BadNumbersAndBlocksSendNothing)
         SCOPED_TRACE(c.name);
         Rig rig(c.setup);
         if (c.prepare) c.prepare(rig.p, rig.model);
-        rig.p.TaskErrorCode = 3;
+        rig.ex.TaskErrorCode = 3;
         EXPECT_EQ(rig.run(c.task, c.index), c.result);
         EXPECT_TRUE(rig.ex.events.empty());
-        EXPECT_EQ(rig.p.TaskErrorCode, 0);
+        EXPECT_EQ(rig.ex.TaskErrorCode, 0);
     }
 }
 

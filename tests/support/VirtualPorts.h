@@ -62,14 +62,30 @@ public:
     }
     void inject(std::string bytes, int64_t afterMs = 0) { deliver(std::move(bytes), rt_.nowMs() + afterMs); }
     void raiseComm(int event) { if (onComm) onComm(event); }
+    // The device at the other end goes away: the port closes itself, as the Qt port does.
+    void hangUp() { close(); }
 
     // --- SerialPort ---
+    // Takes the texts the Qt port takes: rate, parity n/e/o/m/s, data bits 5-8, stop bits
+    // 1, 1.5 or 2, spaces ignored.
     bool setSettings(const std::string& s) override
     {
         settings_ = s;
-        int commas = 0;
-        for (char c : s) commas += c == ',';
-        valid_ = commas == 3 && !s.empty() && s[0] >= '1' && s[0] <= '9';
+        std::vector<std::string> f(1);
+        for (char c : s) {
+            if (c == ',') f.emplace_back();
+            else if (c != ' ') f.back() += c;
+        }
+        auto digits = [](const std::string& t) {
+            if (t.empty() || t.size() > 7) return false;
+            for (char c : t)
+                if (c < '0' || c > '9') return false;
+            return std::stol(t) > 0;
+        };
+        valid_ = f.size() == 4 && digits(f[0]) && f[1].size() == 1 &&
+                 std::string("neoms").find(char(f[1][0] | 0x20)) != std::string::npos &&
+                 (f[2] == "5" || f[2] == "6" || f[2] == "7" || f[2] == "8") &&
+                 (f[3] == "1" || f[3] == "1.5" || f[3] == "2");
         return valid_;
     }
     std::string settings() const override { return settings_; }
@@ -99,10 +115,12 @@ public:
     int inBufferCount() override { return int(in_.size()); }
     std::string input() override
     {
-        if (in_.empty()) return {};
-        std::string c(1, in_.front());
-        in_.pop_front();
-        return c;
+        while (!in_.empty()) {
+            const char c = in_.front();
+            in_.pop_front();
+            if (c != '\0') return std::string(1, c); // NUL characters are discarded
+        }
+        return {};
     }
     void output(const std::string& bytes) override
     {

@@ -53,7 +53,7 @@ Forms::~Forms()
 
 MainServices Forms::mainServices()
 {
-    return MainServices{pub,     *this,        *this, *linkOps, MSComm1, messages_, settingsPath,
+    return MainServices{pub, *this, *this, *linkOps, MSComm1, messages_, settingsPath, fileWriter,
                         [this] { endProgram(); }, [this]() -> QWidget& { return WaitDisp(); }};
 }
 

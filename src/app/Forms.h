@@ -13,6 +13,7 @@
 #include "main/TaskSend.h"
 #include "main/ui/MainServices.h"
 #include "platform/MessageBox.h"
+#include "platform/QtFiles.h"
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
@@ -46,6 +47,7 @@ public:
     QtRuntime runtime;
     QtSerialPort MSComm1;
     QtTcpClient Winsock1;
+    QtFileWriter fileWriter;
 
 private:
     QtMessageSink ownMessages_;

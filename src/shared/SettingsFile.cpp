@@ -1,9 +1,6 @@
 #include "shared/SettingsFile.h"
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "shared/ModelTable.h"
@@ -162,17 +159,12 @@ bool readSettingsText(Settings& s, const std::string& fileBytes, SerialPort& com
 }
 
 bool Setting_ReadSub(Settings& s, const std::string& path, SerialPort& comm) {
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in.is_open()) bytes << in.rdbuf();
-    if (!in.is_open() || in.bad()) {
+    const std::optional<std::string> bytes = readRegularFile(path, kSettingsFileMaxBytes);
+    if (!bytes) {
         Setting_DefaultSub(s, comm);
         return false;
     }
-    in.close();
-    return readSettingsText(s, bytes.str(), comm);
+    return readSettingsText(s, *bytes, comm);
 }
 
 void Setting_DefaultSub(Settings& s, SerialPort& comm) {
@@ -250,31 +242,9 @@ std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std
     return out;
 }
 
-bool writeWholeFile(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const std::string temp = path + ".tmp";
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out.is_open()) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (out.fail()) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
-}
-
 bool Setting_WriteSub(const Settings& s, const std::string& path, bool rs232cOptionSelected,
-                      const std::string& cpuComboText) {
-    return writeWholeFile(path, settingsText(s, rs232cOptionSelected, cpuComboText));
+                      const std::string& cpuComboText, FileWriter& writer) {
+    return writer.write(path, settingsText(s, rs232cOptionSelected, cpuComboText));
 }
 
 void ModuleAddress_Set(Settings& s) {

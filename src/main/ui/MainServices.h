@@ -7,6 +7,7 @@ class QWidget;
 
 namespace posmod {
 
+class FileWriter;
 class LinkOps;
 class MessageSink;
 class SerialPort;
@@ -22,6 +23,7 @@ struct MainServices {
     SerialPort& comm;           // the port the settings choose and the start-up probes
     MessageSink& messages;
     const std::string& settingsPath;
+    FileWriter& fileWriter;     // writes Setting.ini at exit
     std::function<void()> endProgram;
     std::function<QWidget&()> waitWindow; // created (hidden) on first use
 };

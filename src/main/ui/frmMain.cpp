@@ -191,7 +191,7 @@ void frmMain::ExitCommand_Click()
     s_.link.TSK1600();
     s_.link.POCLS();
     const bool written = Setting_WriteSub(s_.pub.set, s_.settingsPath, Connect_Option[0]->isChecked(),
-                                          CpuCombo->currentText().toStdString());
+                                          CpuCombo->currentText().toStdString(), s_.fileWriter);
     if (!written) s_.messages.show(kSettingsNotSavedMessage, MsgIcon::Exclamation);
     s_.endProgram();
 }

@@ -202,8 +202,6 @@ void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, con
 {
     g->setCols(4);
     g->setRows(rows + 1);
-    g->setFixedRows(1);
-    g->setFixedCols(0);
     g->setGridSize(widthTwips, heightTwips);
     g->setRowHeight(-1, 300);
     for (int c = 0; c < 4; ++c) {
@@ -232,8 +230,6 @@ void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firs
     const int steps = lastStep >= firstStep ? lastStep - firstStep + 1 : 0;
     g->setCols(static_cast<int>(columns.size()));
     g->setRows(2 * steps + 1);
-    g->setFixedRows(1);
-    g->setFixedCols(0);
     g->setGridSize(widthTwips, heightTwips);
     g->setRowHeight(-1, 300);
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {

@@ -88,7 +88,7 @@ protected:
 
 private:
     friend class FlexHeader;
-    static constexpr int kHeaderMargin = 3; // pixels either side of a header caption
+    static constexpr int kHeaderMargin = 2; // pixels either side of a header caption
 
     QTableWidgetItem* cell(int row, int col);
     void applySizes();

@@ -15,7 +15,7 @@ TwipsScale TwipsScale::ofMetrics(double averageLetter, double lineHeight)
 
 TwipsScale TwipsScale::ofFont(const QFont& font, const QPaintDevice* device)
 {
-    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
     const QFontMetricsF m = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
     return ofMetrics(m.horizontalAdvance(letters) / letters.size(), m.height());
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Twips on the screen. The layouts' twips were drawn for an 8-point sans serif at 96 dpi,
-// whose letters average 6 pixels and whose lines are 13 pixels high: 15 twips a pixel for
-// that font. Another font scales them as the original platform does when its text size is
-// raised: across by its average letter, down by its line height, so a column that held a
-// caption in the layouts' font holds it in the font in use.
+// whose small letters average 5 pixels and whose lines are 13 pixels high: 15 twips a pixel
+// for that font. Another font scales them as the original platform does when its text size
+// is raised: across by its average small letter (captions are mostly small letters), down
+// by its line height, so a column that held a caption in the layouts' font holds it in the
+// font in use.
 #include <cmath>
 
 class QFont;
@@ -14,13 +15,13 @@ namespace posmod {
 
 class TwipsScale {
 public:
-    // The layouts' own font: 6 px average letter, 13 px line.
-    static constexpr double kLayoutLetter = 6.0;
+    // The layouts' own font: 5 px average small letter, 13 px line.
+    static constexpr double kLayoutLetter = 5.0;
     static constexpr double kLayoutLine = 13.0;
     static constexpr double kTwipsPerPixel = 15.0;
 
     TwipsScale() = default;
-    // From a font's average letter width and line height, in pixels.
+    // From a font's average small-letter width and line height, in pixels.
     static TwipsScale ofMetrics(double averageLetter, double lineHeight);
     // A font as drawn on a device (the screen when none is given).
     static TwipsScale ofFont(const QFont& font, const QPaintDevice* device = nullptr);

@@ -72,10 +72,10 @@ void Wheel(QWidget* w, int notches)
 TEST(Twips, FifteenAPixelForTheLayoutsFontAndInProportionForAnother)
 {
     struct Case { double letter, line; int twips, across, down; } cases[] = {
-        {6, 13, 15, 1, 1},       {6, 13, 300, 20, 20},  {6, 13, 1440, 96, 96}, {6, 13, 7020, 468, 468},
-        {6, 13, 7, 0, 0},        {6, 13, 8, 1, 1},      {6, 13, -300, -20, -20},
-        {7.5, 16.25, 1440, 120, 120}, // the layouts' font at 120 dpi: 12 twips a pixel
-        {7.4, 14, 1600, 132, 115},    // wider letters, taller lines: across by the one, down by the other
+        {5, 13, 15, 1, 1},       {5, 13, 300, 20, 20},  {5, 13, 1440, 96, 96}, {5, 13, 7020, 468, 468},
+        {5, 13, 7, 0, 0},        {5, 13, 8, 1, 1},      {5, 13, -300, -20, -20},
+        {6.25, 16.25, 1440, 120, 120}, // the layouts' font at 120 dpi: 12 twips a pixel
+        {6.75, 14, 1600, 144, 115},    // wider letters, taller lines: across by the one, down by the other
         {0, 0, 300, 20, 20},          // a font without metrics keeps the layouts' scale
     };
     for (const auto& c : cases) {
@@ -83,7 +83,7 @@ TEST(Twips, FifteenAPixelForTheLayoutsFontAndInProportionForAnother)
         EXPECT_EQ(s.toPixelsX(c.twips), c.across) << c.twips << " twips, letter " << c.letter;
         EXPECT_EQ(s.toPixelsY(c.twips), c.down) << c.twips << " twips, line " << c.line;
     }
-    const TwipsScale layout = TwipsScale::ofMetrics(6, 13);
+    const TwipsScale layout = TwipsScale::ofMetrics(5, 13);
     EXPECT_EQ(layout.toTwipsX(20), 300);
     EXPECT_EQ(layout.toTwipsY(-2), -30);
 

@@ -14,6 +14,7 @@
 #include "UiFixture.h"
 #include "platform/FlexGrid.h"
 #include "positioning/ui/frmStepSet.h"
+#include "shared/FormNumbers.h"
 #include "shared/ui/FormBase.h"
 #include "transfer/ui/frmCsvRead.h"
 #include "transfer/ui/frmWaitDisp.h"
@@ -105,11 +106,11 @@ TEST_P(CaptionsFit, EveryWindowOfEveryModelShowsItsCaptionsWhole)
         std::vector<std::string> here;
         main.show();
         for (const std::string& c : CutCaptions(&main)) here.push_back(c);
-        for (int n = 1; n < kFormCount; ++n)
+        for (int n = 1; n < form::kCount; ++n)
             if (QWidget* w = forms->form(n)) check(w, here);
-        frmStepSet steps(forms->pub, &main);
+        frmStepSet steps(forms->pub, forms->messages(), &main);
         check(&steps, here);
-        frmCsvRead store(forms->pub, &main);
+        frmCsvRead store(forms->pub, forms->messages(), &main);
         check(&store, here);
         check(&forms->WaitDisp(), here);
         for (const std::string& c : here) cut.push_back(c + which);

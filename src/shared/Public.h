@@ -62,6 +62,14 @@ struct Public {
     std::array<Z4PrmAxisRec, 4> Z4PrmAxis;
     std::string Z4StepNo, Z4StepCmd, Z4StepData;
 
+    // --- control and status windows ---
+    uint8_t Z4AxisMask = 0;                      // checked axes of the four-axis command, A 1 B 2 C 4 D 8
+    uint8_t Z4DataCancel = 0;                    // data dialog: 0 OK, 99 cancelled
+    std::array<std::string, 9> StatusText_Data;  // one status word decoded: bits 15..8, then the step
+    // True from the start to the end of a control command or status snapshot, the messages
+    // and the status window included; no other link operation starts meanwhile.
+    bool ControlBusy = false;
+
     // --- transfer ---
     struct StepRangeRec { int32_t Result = 0, FirstStep = 0, LastStep = 0; };  // Result 3 set, 2 cancelled
     struct AxisStepRangeRec { int32_t AxisNo = 0, FirstStep = 0, LastStep = 0; }; // AxisNo 99 cancelled

@@ -26,14 +26,14 @@ ControlOutcome ControlSend::SubmitJV(int index, const std::array<std::string, 4>
 {
     if (refused()) return ControlOutcome::Refused;
     BusyScope busy(pub_);
-    return submitWord(kFormSeigyoJV, SeigyoJV_Compose(index, stepTexts), index == kSeigyoJVInitial);
+    return submitWord(form::frmSeigyoJVCmd, SeigyoJV_Compose(index, stepTexts), index == kSeigyoJVInitial);
 }
 
 ControlOutcome ControlSend::Submit7W(int index, bool yAxis, const std::array<std::string, 5>& stepTexts)
 {
     if (refused()) return ControlOutcome::Refused;
     BusyScope busy(pub_);
-    return submitWord(kFormSeigyo7W, Seigyo7W_Compose(index, yAxis, stepTexts), index == kSeigyo7WInitial);
+    return submitWord(form::frmSeigyo7WCmd, Seigyo7W_Compose(index, yAxis, stepTexts), index == kSeigyo7WInitial);
 }
 
 ControlOutcome ControlSend::submitWord(int formNo, const ComposedWord& composed, bool initialOnly)
@@ -61,8 +61,8 @@ ControlOutcome ControlSend::SubmitZ4(const std::array<bool, 4>& checked, const s
         if (!text.empty()) msg_.show(text, MsgIcon::Exclamation);
         return ControlOutcome::Stopped;
     }
-    ui_.lockForm(kFormSeigyoZ4, false);
-    return sendLocked(kFormSeigyoZ4, 10, pub_.Z4CommandIndex == kZ4Initial);
+    ui_.lockForm(form::frmSeigyoZ4Cmd, false);
+    return sendLocked(form::frmSeigyoZ4Cmd, 10, pub_.Z4CommandIndex == kZ4Initial);
 }
 
 ControlOutcome ControlSend::sendLocked(int formNo, int commandTask, bool initialOnly)
@@ -94,7 +94,7 @@ ControlOutcome ControlSend::St_Reg(int formNo)
         out = ControlOutcome::Failed;
         // A failed read leaves the link as the failure left it (the next opening reuses it).
         if (tasks_.TaskSend(5, 0) == 1) {
-            ui_.showStatusWindow(StatusFamily_OfForm(formNo));
+            ui_.showStatusWindow(ControlForm_Family(formNo));
             link_.POCLS();
             out = ControlOutcome::Done;
         }

@@ -8,6 +8,7 @@
 #include "control/ControlWords.h"
 #include "control/StatusDecode.h"
 #include "main/LinkApi.h"
+#include "shared/FormNumbers.h"
 #include "shared/Messages.h"
 #include "shared/Public.h"
 
@@ -23,7 +24,7 @@ public:
     virtual void setHourglass(bool on) = 0;
     // The status window of the family at the control window's Left and Top, modal: returns
     // when it has closed.
-    virtual void showStatusWindow(StatusFamily family) = 0;
+    virtual void showStatusWindow(ModelFamily family) = 0;
     // The data dialog, modal; it writes Z4DataBlock and Z4DataCancel. Four-axis window only.
     virtual void showDataDialog() {}
     // Another link operation (a transfer, teaching) runs: a command must not start.

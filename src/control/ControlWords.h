@@ -25,11 +25,6 @@ enum class ControlCheck {
 // shown with the exclamation icon.
 const char* ControlCheck_Message(ControlCheck c);
 
-// Form numbers of the control windows for the window lock.
-inline constexpr int kFormSeigyoJV = 7;
-inline constexpr int kFormSeigyo7W = 8;
-inline constexpr int kFormSeigyoZ4 = 9;
-
 // Byte limits of the axis names on the axis options and check boxes.
 inline constexpr int kAxisOptionBytes = 40;
 inline constexpr int kAxisCheckBytes = 14;

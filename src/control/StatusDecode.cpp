@@ -30,31 +30,24 @@ std::array<std::string, 9> StatusText_Of(const std::string& statusWord)
 
 void StatusText_Cha(Public& p, const std::string& statusWord) { p.StatusText_Data = StatusText_Of(statusWord); }
 
-StatusFamily StatusFamily_Of(int moduleType)
+ModelFamily ControlForm_Family(int formNo)
 {
-    if (moduleType == 1) return StatusFamily::OneAxis;
-    if (moduleType == 5) return StatusFamily::FourAxis;
-    return StatusFamily::TwoAxis;
+    for (const ModelRow& m : kModelTable)
+        if (m.controlForm == formNo) return m.family;
+    return ModelFamily::OneAxis;
 }
 
-StatusFamily StatusFamily_OfForm(int formNo)
-{
-    if (formNo == 7) return StatusFamily::OneAxis;
-    if (formNo == 9) return StatusFamily::FourAxis;
-    return StatusFamily::TwoAxis;
-}
-
-const char* StatusWindow_Name(StatusFamily f)
+const char* StatusWindow_Name(ModelFamily f)
 {
     switch (f) {
-    case StatusFamily::OneAxis: return "frmStatusJV_Reg";
-    case StatusFamily::TwoAxis: return "frmStatus7W_Reg";
-    case StatusFamily::FourAxis: return "frmStatusZr4_Reg";
+    case ModelFamily::OneAxis: return "frmStatusJV_Reg";
+    case ModelFamily::TwoAxis: return "frmStatus7W_Reg";
+    case ModelFamily::FourAxis: return "frmStatusZr4_Reg";
     }
     return "";
 }
 
-const StatusGridLayout& StatusGrid_Layout(StatusFamily f)
+const StatusGridLayout& StatusGrid_Layout(ModelFamily f)
 {
     static const StatusGridLayout kOne{"Status_RegGrid", "", 0, 0, 10, 3, 5800, 3100,
                                        {600, 2400, 2700}, {5, 2, 5}, 300};
@@ -63,9 +56,9 @@ const StatusGridLayout& StatusGrid_Layout(StatusFamily f)
     static const StatusGridLayout kFour{"StatusZr4_RegGrid", "Zr4RegSSTab", 4, 11, 10, 3, 5900, 3100,
                                         {600, 2390, 2800}, {4, 4, 4}, 300};
     switch (f) {
-    case StatusFamily::OneAxis: return kOne;
-    case StatusFamily::TwoAxis: return kTwo;
-    case StatusFamily::FourAxis: break;
+    case ModelFamily::OneAxis: return kOne;
+    case ModelFamily::TwoAxis: return kTwo;
+    case ModelFamily::FourAxis: break;
     }
     return kFour;
 }
@@ -83,14 +76,14 @@ void StatusGrid_Setup(GridCells& grid)
     }
 }
 
-std::string StatusTab_Caption(const Public& p, StatusFamily f, int tab)
+std::string StatusTab_Caption(const Public& p, ModelFamily f, int tab)
 {
     const StatusGridLayout& l = StatusGrid_Layout(f);
     if (tab < 0 || tab >= l.tabs) return "";
     return StrByte_Cut(p.set.AxisName[static_cast<std::size_t>(tab)], static_cast<uint8_t>(l.tabCaptionBytes));
 }
 
-StatusLabels StatusTab_Show(Public& p, StatusFamily f, int tab, GridCells& grid)
+StatusLabels StatusTab_Show(Public& p, ModelFamily f, int tab, GridCells& grid)
 {
     const int tabs = StatusGrid_Layout(f).tabs;
     const auto t = static_cast<std::size_t>(tab < 0 || tab >= (tabs > 0 ? tabs : 1) ? 0 : tab);
@@ -100,13 +93,13 @@ StatusLabels StatusTab_Show(Public& p, StatusFamily f, int tab, GridCells& grid)
     StatusLabels l;
     l.StLabel2 = "H" + p.StatusReg_Data[t];
     switch (f) {
-    case StatusFamily::OneAxis:
+    case ModelFamily::OneAxis:
         l.StLabel1 = "Status resister :";
         break;
-    case StatusFamily::TwoAxis:
+    case ModelFamily::TwoAxis:
         l.StLabel1 = t == 0 ? "X axis, Status resister :" : "Y axis, Status resister :";
         break;
-    case StatusFamily::FourAxis: {
+    case ModelFamily::FourAxis: {
         const std::string axis(1, static_cast<char>('A' + t));
         l.StLabel1 = axis + " axis, Status resister :";
         l.ErLabel1 = axis + " axis, Error Code :";

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shared/Grid.h"
+#include "shared/ModelTable.h"
 #include "shared/Public.h"
 
 namespace posmod {
@@ -26,13 +27,11 @@ std::array<std::string, 9> StatusText_Of(const std::string& statusWord);
 // The same into p.StatusText_Data.
 void StatusText_Cha(Public& p, const std::string& statusWord);
 
-enum class StatusFamily { OneAxis, TwoAxis, FourAxis };
-// 1 one-axis, 5 four-axis, every other type two-axis.
-StatusFamily StatusFamily_Of(int moduleType);
-// The family of a control window's form number: 7 one-axis, 9 four-axis, any other two-axis.
-StatusFamily StatusFamily_OfForm(int formNo);
+// The family whose control window has this form number (the one-axis family for a number
+// that is no control window).
+ModelFamily ControlForm_Family(int formNo);
 // "frmStatusJV_Reg", "frmStatus7W_Reg", "frmStatusZr4_Reg".
-const char* StatusWindow_Name(StatusFamily f);
+const char* StatusWindow_Name(ModelFamily f);
 
 // Grid properties in twips and MSFlexGrid alignment codes (2 left-bottom, 4 centre-centre,
 // 5 centre-bottom).
@@ -47,14 +46,14 @@ struct StatusGridLayout {
     std::array<int, 3> colAlignment;
     int rowHeight;
 };
-const StatusGridLayout& StatusGrid_Layout(StatusFamily f);
+const StatusGridLayout& StatusGrid_Layout(ModelFamily f);
 
 // Size and fixed texts of one status grid: the header "No.", "Bit Name", "Setting content",
 // the numbers 1-9 and the bit names; column 2 stays empty.
 void StatusGrid_Setup(GridCells& grid);
 
 // The tab caption of an axis: its name cut to the family's byte limit.
-std::string StatusTab_Caption(const Public& p, StatusFamily f, int tab);
+std::string StatusTab_Caption(const Public& p, ModelFamily f, int tab);
 
 struct StatusLabels {
     std::string StLabel1, StLabel2;
@@ -65,6 +64,6 @@ struct StatusLabels {
 // Showing the word of an axis (the load shows tab 0, a tab change its new tab): decodes
 // StatusReg_Data(tab) into StatusText_Data, writes it into column 2 of the tab's grid and
 // gives the label texts. The axis letters of the labels are fixed (X/Y, A-D).
-StatusLabels StatusTab_Show(Public& p, StatusFamily f, int tab, GridCells& grid);
+StatusLabels StatusTab_Show(Public& p, ModelFamily f, int tab, GridCells& grid);
 
 } // namespace posmod

@@ -50,7 +50,7 @@ struct Rig : LinkOps, TaskOps, MessageSink, ControlUi {
     }
     void lockForm(int formNo, bool enable) override { add("L" + std::to_string(formNo) + (enable ? "+" : "-")); }
     void setHourglass(bool on) override { add(on ? "H+" : "H-"); }
-    void showStatusWindow(StatusFamily f) override
+    void showStatusWindow(ModelFamily f) override
     {
         add(std::string("S:") + StatusWindow_Name(f) + (open ? "(open)" : "(closed)"));
         if (during) during();

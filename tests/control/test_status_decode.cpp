@@ -49,7 +49,7 @@ TEST(StatusDecode, OneAxisGridAndLabels)
     p.StatusReg_Data[0] = "C305";
     MemGrid g;
     StatusGrid_Setup(g);
-    const StatusLabels l = StatusTab_Show(p, StatusFamily::OneAxis, 0, g);
+    const StatusLabels l = StatusTab_Show(p, ModelFamily::OneAxis, 0, g);
     ASSERT_EQ(g.Rows(), 10);
     ASSERT_EQ(g.Cols(), 3);
     EXPECT_EQ(column(g, 0), (std::vector<std::string>{"No.", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
@@ -73,19 +73,19 @@ TEST(StatusDecode, TabsShowTheirAxis)
     p.ErrorCode_Data = {"0000", "0011", "0022", "0033"};
     p.CurrentValue_Data = {"00000000", "FFFFFFFE", "00010000", "7FFFFFFF"};
 
-    struct Case { StatusFamily f; int tab; const char* st1; const char* st2; const char* er1; const char* er2;
+    struct Case { ModelFamily f; int tab; const char* st1; const char* st2; const char* er1; const char* er2;
                   const char* ichi1; const char* ichi2; const char* row1; const char* row9; };
     const Case cases[] = {
-        {StatusFamily::TwoAxis, 1, "Y axis, Status resister :", "H8203", "", "", "", "",
+        {ModelFamily::TwoAxis, 1, "Y axis, Status resister :", "H8203", "", "", "", "",
          "During communication error", "H03"},
-        {StatusFamily::TwoAxis, 0, "X axis, Status resister :", "H0100", "", "", "", "", "During normal", "H00"},
-        {StatusFamily::FourAxis, 0, "A axis, Status resister :", "H0100", "A axis, Error Code :", "H0000",
+        {ModelFamily::TwoAxis, 0, "X axis, Status resister :", "H0100", "", "", "", "", "During normal", "H00"},
+        {ModelFamily::FourAxis, 0, "A axis, Status resister :", "H0100", "A axis, Error Code :", "H0000",
          "A axis, Current value :", "H00000000", "During normal", "H00"},
-        {StatusFamily::FourAxis, 1, "B axis, Status resister :", "H8203", "B axis, Error Code :", "H0011",
+        {ModelFamily::FourAxis, 1, "B axis, Status resister :", "H8203", "B axis, Error Code :", "H0011",
          "B axis, Current value :", "HFFFFFFFE", "During communication error", "H03"},
-        {StatusFamily::FourAxis, 2, "C axis, Status resister :", "H4004", "C axis, Error Code :", "H0022",
+        {ModelFamily::FourAxis, 2, "C axis, Status resister :", "H4004", "C axis, Error Code :", "H0022",
          "C axis, Current value :", "H00010000", "During normal", "H04"},
-        {StatusFamily::FourAxis, 3, "D axis, Status resister :", "H2005", "D axis, Error Code :", "H0033",
+        {ModelFamily::FourAxis, 3, "D axis, Status resister :", "H2005", "D axis, Error Code :", "H0033",
          "D axis, Current value :", "H7FFFFFFF", "During normal", "H05"},
     };
     for (const auto& c : cases) {
@@ -107,22 +107,22 @@ TEST(StatusDecode, TabsShowTheirAxis)
 
 TEST(StatusDecode, WindowsByFamilyAndTabCaptions)
 {
-    EXPECT_STREQ(StatusWindow_Name(StatusFamily_Of(1)), "frmStatusJV_Reg");
-    for (int type : {2, 3, 4}) EXPECT_STREQ(StatusWindow_Name(StatusFamily_Of(type)), "frmStatus7W_Reg");
-    EXPECT_STREQ(StatusWindow_Name(StatusFamily_Of(5)), "frmStatusZr4_Reg");
-    EXPECT_EQ(StatusFamily_OfForm(7), StatusFamily::OneAxis);
-    EXPECT_EQ(StatusFamily_OfForm(8), StatusFamily::TwoAxis);
-    EXPECT_EQ(StatusFamily_OfForm(9), StatusFamily::FourAxis);
+    EXPECT_STREQ(StatusWindow_Name(Model_Family(1)), "frmStatusJV_Reg");
+    for (int type : {2, 3, 4}) EXPECT_STREQ(StatusWindow_Name(Model_Family(type)), "frmStatus7W_Reg");
+    EXPECT_STREQ(StatusWindow_Name(Model_Family(5)), "frmStatusZr4_Reg");
+    EXPECT_EQ(ControlForm_Family(7), ModelFamily::OneAxis);
+    EXPECT_EQ(ControlForm_Family(8), ModelFamily::TwoAxis);
+    EXPECT_EQ(ControlForm_Family(9), ModelFamily::FourAxis);
 
     Public p;
     // 22 bytes then a double-byte character: fits in 24, not in 11.
     p.set.AxisName = {"1234567890123456789012\xE8\xBB\xB8", "1234567890123456789012\xE8\xBB\xB8X",
                       "123456789\xE8\xBB\xB8", "1234567890\xE8\xBB\xB8"};
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::TwoAxis, 0), "1234567890123456789012\xE8\xBB\xB8");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::TwoAxis, 1), "1234567890123456789012\xE8\xBB\xB8");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::TwoAxis, 2), "");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::FourAxis, 0), "12345678901");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::FourAxis, 2), "123456789\xE8\xBB\xB8");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::FourAxis, 3), "1234567890");
-    EXPECT_EQ(StatusTab_Caption(p, StatusFamily::OneAxis, 0), "");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::TwoAxis, 0), "1234567890123456789012\xE8\xBB\xB8");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::TwoAxis, 1), "1234567890123456789012\xE8\xBB\xB8");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::TwoAxis, 2), "");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::FourAxis, 0), "12345678901");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::FourAxis, 2), "123456789\xE8\xBB\xB8");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::FourAxis, 3), "1234567890");
+    EXPECT_EQ(StatusTab_Caption(p, ModelFamily::OneAxis, 0), "");
 }

@@ -10,6 +10,7 @@
 #include "app/WindowTable.h"
 #include "main/ui/frmMain.h"
 #include "shared/SettingsFile.h"
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 #include "transfer/ui/frmWaitDisp.h"
 
@@ -64,6 +65,11 @@ frmWaitDisp& Forms::WaitDisp()
     if (!waitDisp_) {
         waitDisp_ = new frmWaitDisp(pub, *linkOps, *taskOps);
         waitDisp_->windowOf = [this](int formNo) { return existingForm(formNo); };
+        waitDisp_->transfer().messages = &messages_;
+        waitDisp_->transfer().editors = [this](int formNo) {
+            auto* source = dynamic_cast<EditorTableSource*>(existingForm(formNo));
+            return source ? source->editorTable() : EditorTable{};
+        };
     }
     return *waitDisp_;
 }

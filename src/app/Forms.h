@@ -14,6 +14,7 @@
 #include "main/ui/MainServices.h"
 #include "platform/MessageBox.h"
 #include "platform/QtFiles.h"
+#include "platform/QtPointer.h"
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
@@ -61,6 +62,8 @@ public:
     // point these at stubs before those windows are created.
     LinkOps* linkOps = &link;
     TaskOps* taskOps = &tasks;
+
+    QtPointer pointer;
 
     std::string settingsPath;
     // Ends the program after Exit; the program quits its event loop.

@@ -15,15 +15,15 @@ constexpr int kZrhRow = 4;
 
 const std::array<ModelRow, 5> kModelTable = {{
     {"JV-ZR", 1, ModelFamily::OneAxis, 1, "5100", 0, {"", "", "", ""}, kParmJV, kAutoJV, kSeigyoJV, 2, 6,
-     CodeTable_SetJV, 4},
+     CodeTable_SetJV, 4, ParamNameTable::JV},
     {"JV-ZR4", 5, ModelFamily::FourAxis, 4, "0000", 4, {"A axis", "B axis", "C axis", "D axis"}, kParmZr4,
-     kAutoZr4, kSeigyoZ4, 3, 7, nullptr, 0},
+     kAutoZr4, kSeigyoZ4, 3, 7, nullptr, 0, ParamNameTable::Z4},
     {"VELTA-7W", 2, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W,
-     kSeigyo7W, 4, 8, CodeTable_Set7W, 8},
+     kSeigyo7W, 4, 8, CodeTable_Set7W, 8, ParamNameTable::W7},
     {"VELTAK7W", 3, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W,
-     kSeigyo7W, 4, 8, CodeTable_Set7W, 8},
+     kSeigyo7W, 4, 8, CodeTable_Set7W, 8, ParamNameTable::W7K},
     {"ZRH", 4, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W, kSeigyo7W, 4,
-     8, CodeTable_Set7W, 8},
+     8, CodeTable_Set7W, 8, ParamNameTable::W7},
 }};
 
 const ModelRow& Model_ForType(int moduleType)
@@ -62,6 +62,18 @@ void Model_Choose(Public& p, const std::string& listText)
     p.ModuleType = m.moduleType;
     p.InitControlWord = m.initControlWord;
     for (size_t a = 0; a < 4; ++a) p.set.AxisName[a] = m.chosenAxisNames[a];
+}
+
+const std::string* Model_ParamNames(const Public& p, int moduleType, int& rows)
+{
+    switch (Model_ForType(moduleType).paramNames) {
+    case ParamNameTable::JV: rows = 12; return p.PrmNameJV.data();
+    case ParamNameTable::W7: rows = 12; return p.PrmName7W.data();
+    case ParamNameTable::W7K: rows = 12; return p.PrmName7WK.data();
+    case ParamNameTable::Z4: rows = 23; return p.PrmNameZ4.data();
+    }
+    rows = 0;
+    return nullptr;
 }
 
 void Model_BuildRegisters(Public& p)

@@ -11,6 +11,9 @@ namespace posmod {
 // The three families the windows and sequences are built for.
 enum class ModelFamily { OneAxis, TwoAxis, FourAxis };
 
+// Which table of parameter names a model's editor shows (PrmNameJV, PrmName7W, PrmName7WK, PrmNameZ4).
+enum class ParamNameTable { JV, W7, W7K, Z4 };
+
 struct ModelRow {
     const char* text;              // as listed in CpuCombo
     int moduleType;
@@ -30,6 +33,7 @@ struct ModelRow {
     void (*buildRegisters)(RegisterTable&);
     // Register rows per step of the positioning block (0: no register table).
     int rowsPerStep;
+    ParamNameTable paramNames;
 };
 
 // Indexed by the stored model number (MODULE_NO), in the order of the model list.
@@ -52,6 +56,9 @@ void Model_StartupSelect(Public& p, int index);
 
 // A model chosen in the running tool: its type, control word and default axis names.
 void Model_Choose(Public& p, const std::string& listText);
+
+// The parameter names of a module type's editor, entry k for grid row k (entry 0 unused).
+const std::string* Model_ParamNames(const Public& p, int moduleType, int& rows);
 
 // The register table of a module type rebuilt; nothing for the four-axis model.
 void Model_BuildRegisters(Public& p);

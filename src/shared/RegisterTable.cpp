@@ -15,12 +15,14 @@ void resetRows(RegisterTable& t) {
         t.ReadDataH[r] = "0";
         t.WriteData[r] = "0";
         t.WriteDataH[r] = "0";
+        t.TwoWords[r] = false;
     }
 }
 
 void setRow(RegisterTable& t, int row, std::string readAddr, std::string writeAddr, bool twoWords) {
     t.ReadAddr[row] = std::move(readAddr);
     t.WriteAddr[row] = std::move(writeAddr);
+    t.TwoWords[row] = twoWords;
     if (!twoWords) {
         t.ReadDataH[row].clear();
         t.WriteDataH[row].clear();
@@ -86,13 +88,6 @@ void CodeTable_Set7W(RegisterTable& t) {
     t.PrmRange[1] = 28;
     t.AutoRange[0] = 32;
     t.AutoRange[1] = RegisterTable::kRows;
-}
-
-void CodeTable_ForType(RegisterTable& t, int moduleType) {
-    if (moduleType == 1)
-        CodeTable_SetJV(t);
-    else if (moduleType != 5)
-        CodeTable_Set7W(t);
 }
 
 } // namespace posmod

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 
 namespace posmod {
 
@@ -36,18 +37,27 @@ int32_t CsvStoreKind_FromText(const std::string& dataText)
     return 2;
 }
 
+const std::vector<std::string>& CsvStoreAxis_Texts(int moduleType)
+{
+    static const std::vector<std::string> none;
+    static const std::vector<std::string> two = {"X / Y axis data", "X axis data only", "Y axis data only"};
+    static const std::vector<std::string> four = {"All axis data", "A axis data only", "B axis data only",
+                                                  "C axis data only", "D axis data only"};
+    switch (Model_Family(moduleType)) {
+    case ModelFamily::OneAxis: return none;
+    case ModelFamily::TwoAxis: return two;
+    case ModelFamily::FourAxis: return four;
+    }
+    return none;
+}
+
 int32_t CsvStoreAxis_FromText(int moduleType, const std::string& axisText)
 {
-    if (moduleType == 5) {
-        static const char* const z4[] = {"All axis data", "A axis data only", "B axis data only",
-                                         "C axis data only"};
-        for (int i = 0; i < 4; ++i)
-            if (equalsNoCase(axisText, z4[i])) return i;
-        return 4;
-    }
-    if (equalsNoCase(axisText, "X / Y axis data")) return 0;
-    if (equalsNoCase(axisText, "X axis data only")) return 1;
-    return 2;
+    // An unknown text gives the last choice.
+    const std::vector<std::string>& texts = CsvStoreAxis_Texts(moduleType);
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i)
+        if (equalsNoCase(axisText, texts[i])) return static_cast<int32_t>(i);
+    return texts.empty() ? 0 : static_cast<int32_t>(texts.size() - 1);
 }
 
 void StepWindow(const Public& p, int& first, int& last)

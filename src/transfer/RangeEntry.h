@@ -2,6 +2,7 @@
 // Rules of step ranges without the widgets: the range dialogs' entries and the editors' step window.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shared/Public.h"
 
@@ -25,6 +26,8 @@ RangeEntryError StepPair_Check(const std::string& firstText, const std::string& 
 // (compared without regard to letter case; an unknown text gives the last choice).
 int32_t CsvStoreKind_FromText(const std::string& dataText);
 int32_t CsvStoreAxis_FromText(int moduleType, const std::string& axisText);
+// The entries of the axis list of a module type; none for the one-axis model.
+const std::vector<std::string>& CsvStoreAxis_Texts(int moduleType);
 
 // The step window an editor shows: the stored one, held to 0..kMaxStep with first <= last.
 void StepWindow(const Public& p, int& first, int& last);

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "main/LinkApi.h"
+#include "shared/EditorTable.h"
+#include "shared/Messages.h"
 #include "shared/Public.h"
 
 namespace posmod {
@@ -63,6 +65,15 @@ public:
     LinkOps& link() { return link_; }
     TaskOps& tasks() { return tasks_; }
     WaitUi& ui() { return ui_; }
+    // The grids of the editor that started a write; set by the program.
+    EditorTables editors;
+    // Where the sequences' messages go; set by the program (none: nothing shown).
+    MessageSink* messages = nullptr;
+    void show(const std::string& text, MsgIcon icon) const
+    {
+        if (messages) messages->show(text, icon);
+    }
+    EditorTable editor(int formNo) const { return editors ? editors(formNo) : EditorTable{}; }
     bool cancelled() const { return pub_.SendCancel != 0; }
     void Progress_Initsub(int count);
     void Progress_Stepsub();

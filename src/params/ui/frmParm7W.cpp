@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "platform/FlexGrid.h"
+#include "params/ParamLayout.h"
 #include "shared/Public.h"
 #include "shared/Conversions.h"
 
@@ -71,7 +72,10 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
 
 void frmParm7W::setupGrids()
 {
-    for (FlexGrid* g : PrmHFlexGrid) SetupParamGrid(g, 12, {350, 2500, 1400, 1400}, {5, 2, 5, 5}, 5750, 4000);
+    for (FlexGrid* g : PrmHFlexGrid) {
+        ApplyGridLayout(g, Param7W_Layout());
+        ParamGrid_Shape(*g, kParamRows);
+    }
 }
 
 void frmParm7W::Form_Load()
@@ -88,27 +92,19 @@ void frmParm7W::Form_Load()
     PrmHFlexGrid[0]->setCol(3);
 }
 
-// Column 2 of both grids from the interleaved register rows (X on odd, Y on even rows).
 void frmParm7W::showCurrent()
 {
-    const Public& p = pub_;
-    const bool decimal = DecHOption->isChecked();
-    for (int axis = 0; axis < 2; ++axis) {
-        FlexGrid* g = PrmHFlexGrid[static_cast<size_t>(axis)];
-        SetParamHeaders(g, decimal);
-        for (int k = 1; k <= 12; ++k) {
-            std::string hex;
-            bool twoWord = false;
-            const int xRow = p.reg.PrmRange[0] + 2 * (k - 1);
-            const int row = xRow + axis;
-            if (p.DataSourceCaption.empty() && xRow >= 1 && row <= RegisterTable::kRows) {
-                twoWord = !p.reg.ReadDataH[static_cast<size_t>(xRow)].empty();
-                const auto r = static_cast<size_t>(row);
-                hex = twoWord ? p.reg.ReadDataH[r] + p.reg.ReadData[r] : p.reg.ReadData[r];
-            }
-            g->setTextMatrix(k, 2, CurrentCellText(hex, twoWord, decimal));
-        }
-    }
+    for (int axis = 0; axis < 2; ++axis)
+        Param7W_FillCurrent(*PrmHFlexGrid[static_cast<size_t>(axis)], axis, pub_, DecHOption->isChecked());
+}
+
+EditorTable frmParm7W::editorTable()
+{
+    EditorTable t;
+    for (FlexGrid* g : std::initializer_list<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]}) t.grids.push_back(g);
+    t.decimal = DecHOption->isChecked();
+    t.hexadecimal = HexHOption->isChecked();
+    return t;
 }
 
 } // namespace posmod

@@ -2,6 +2,7 @@
 // The common-parameter editor of the two-axis models: X and Y side by side.
 #include <array>
 
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 
 class QGroupBox;
@@ -12,11 +13,12 @@ class QRadioButton;
 
 namespace posmod {
 
-class frmParm7W : public EditorBase {
+class frmParm7W : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     std::array<FlexGrid*, 2> PrmHFlexGrid;
     QLabel* X_Label;

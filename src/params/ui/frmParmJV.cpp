@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
+#include "params/ParamLayout.h"
 #include "shared/Public.h"
 #include "shared/Conversions.h"
 
@@ -61,7 +62,7 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(HexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
 
-    SetupParamGrid(PrmFlexGrid, 12, {600, 3100, 1600, 1600}, {5, 2, 5, 5}, 7020, 4000);
+    setupGrid();
 }
 
 void frmParmJV::Form_Load()
@@ -69,30 +70,28 @@ void frmParmJV::Form_Load()
     const Public& p = pub_;
     setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(JV-ZR)"));
     HexOption->setChecked(true);
-    SetupParamGrid(PrmFlexGrid, 12, {600, 3100, 1600, 1600}, {5, 2, 5, 5}, 7020, 4000);
+    setupGrid();
     ParmCsvJVFrame->setVisible(!p.DataSourceCaption.empty());
     showCurrent();
     PrmFlexGrid->setRow(1);
     PrmFlexGrid->setCol(3);
 }
 
-// Column 2 from the register rows of the parameter block; empty on CSV data.
-void frmParmJV::showCurrent()
+void frmParmJV::setupGrid()
 {
-    const Public& p = pub_;
-    const bool decimal = DecOption->isChecked();
-    SetParamHeaders(PrmFlexGrid, decimal);
-    for (int k = 1; k <= 12; ++k) {
-        std::string hex;
-        bool twoWord = false;
-        const int row = p.reg.PrmRange[0] + k - 1;
-        if (p.DataSourceCaption.empty() && row >= 1 && row <= RegisterTable::kRows) {
-            const auto r = static_cast<size_t>(row);
-            twoWord = !p.reg.ReadDataH[r].empty();
-            hex = p.reg.ReadDataH[r] + p.reg.ReadData[r];
-        }
-        PrmFlexGrid->setTextMatrix(k, 2, CurrentCellText(hex, twoWord, decimal));
-    }
+    ApplyGridLayout(PrmFlexGrid, ParamJV_Layout());
+    ParamGrid_Shape(*PrmFlexGrid, kParamRows);
+}
+
+void frmParmJV::showCurrent() { ParamJV_FillCurrent(*PrmFlexGrid, pub_, DecOption->isChecked()); }
+
+EditorTable frmParmJV::editorTable()
+{
+    EditorTable t;
+    for (FlexGrid* g : std::initializer_list<FlexGrid*>{PrmFlexGrid}) t.grids.push_back(g);
+    t.decimal = DecOption->isChecked();
+    t.hexadecimal = HexOption->isChecked();
+    return t;
 }
 
 } // namespace posmod

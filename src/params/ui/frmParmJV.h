@@ -1,6 +1,7 @@
 #pragma once
 // The common-parameter editor of the one-axis model: the twelve parameters with the
 // values read from the module.
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 
 class QGroupBox;
@@ -10,11 +11,12 @@ class QRadioButton;
 
 namespace posmod {
 
-class frmParmJV : public EditorBase {
+class frmParmJV : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     FlexGrid* PrmFlexGrid;
     QLineEdit* SelText;
@@ -39,6 +41,7 @@ public:
     QPushButton* End_Command;
 
 private:
+    void setupGrid();
     void showCurrent();
 };
 

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "params/ParmZr4Rows.h"
+#include "params/ParamLayout.h"
 #include "platform/FlexGrid.h"
 
 namespace posmod {
@@ -60,7 +60,10 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
 
 void frmParmZr4::setupGrids()
 {
-    for (FlexGrid* g : PrmZ4FlexGrid) SetupParamGrid(g, 23, {600, 3690, 3300, 3300}, {4, 2, 2, 2}, 11250, 6080);
+    for (FlexGrid* g : PrmZ4FlexGrid) {
+        ApplyGridLayout(g, ParamZr4_Layout());
+        ParamGrid_Shape(*g, kParamRowsZr4);
+    }
 }
 
 void frmParmZr4::Form_Load()
@@ -80,16 +83,17 @@ void frmParmZr4::Form_Load()
 
 void frmParmZr4::showCurrent()
 {
-    const Public& p = pub_;
-    const bool decimal = DecZ4Option->isChecked();
-    for (int a = 0; a < 4; ++a) {
-        FlexGrid* g = PrmZ4FlexGrid[static_cast<size_t>(a)];
-        SetParamHeaders(g, decimal);
-        for (int row = 1; row <= 23; ++row)
-            g->setTextMatrix(row, 2, p.DataSourceCaption.empty()
-                                         ? ParmZr4_CurrentText(p.Z4PrmData[static_cast<size_t>(a)], row, decimal)
-                                         : std::string());
-    }
+    for (int a = 0; a < 4; ++a)
+        ParamZr4_FillCurrent(*PrmZ4FlexGrid[static_cast<size_t>(a)], a, pub_, DecZ4Option->isChecked());
+}
+
+EditorTable frmParmZr4::editorTable()
+{
+    EditorTable t;
+    for (FlexGrid* g : PrmZ4FlexGrid) t.grids.push_back(g);
+    t.decimal = DecZ4Option->isChecked();
+    t.hexadecimal = HexZ4Option->isChecked();
+    return t;
 }
 
 } // namespace posmod

@@ -2,6 +2,7 @@
 // The common-parameter editor of the four-axis model: one grid of 23 parameters per axis.
 #include <array>
 
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 #include "shared/Public.h"
 
@@ -14,11 +15,12 @@ class QTabWidget;
 
 namespace posmod {
 
-class frmParmZr4 : public EditorBase {
+class frmParmZr4 : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     QTabWidget* AutoSSTab;
     std::array<FlexGrid*, 4> PrmZ4FlexGrid;

@@ -10,20 +10,13 @@
 #include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
+#include "positioning/StepLayout.h"
 #include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-namespace {
-const std::vector<GridColumn> kColumns = {
-    {"Step", 450, 5},           {"Setting", 980, 2},
-    {"Mode/Dwell", 1000, 5},    {"Rate of acceleration", 1550, 5},
-    {"Rate of deceleration", 1550, 5}, {"Velocity", 850, 5},
-    {"Target position", 1150, 5},      {"detailed of operation mode", 3420, 2},
-};
-}
 
 frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
     : EditorBase(pub, shell, transfers, messages)
@@ -67,7 +60,10 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
 
     connect(AutoEnd7W_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHex7WOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    for (FlexGrid* g : RunMode7WGrid) SetupStepGrid(g, kColumns, 0, 0, 11310, 5780);
+    for (FlexGrid* g : RunMode7WGrid) {
+        ApplyGridLayout(g, Step7W_Layout());
+        StepGrid_Shape(*g, Step7W_Layout(), 0, 0);
+    }
 }
 
 void frmAutoRun7WMode::Form_Load()
@@ -77,7 +73,7 @@ void frmAutoRun7WMode::Form_Load()
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
     AutoHex7WOption->setChecked(true);
-    for (FlexGrid* g : RunMode7WGrid) SetupStepGrid(g, kColumns, first, last, 11310, 5780);
+    for (FlexGrid* g : RunMode7WGrid) StepGrid_Shape(*g, Step7W_Layout(), first, last);
     const bool csv = !p.DataSourceCaption.empty();
     AutoRead7WFrame->setVisible(csv);
     AutoWrite7WFrame->setVisible(csv);
@@ -87,30 +83,19 @@ void frmAutoRun7WMode::Form_Load()
     RunMode7WGrid[0]->setCol(2);
 }
 
-// Current-data rows from the eight interleaved register rows of each step (X even, Y odd entries).
 void frmAutoRun7WMode::showCurrent()
 {
-    const Public& p = pub_;
-    if (!p.DataSourceCaption.empty()) return;
-    const bool dec = AutoDec7WOption->isChecked();
-    const int steps = (RunMode7WGrid[0]->Rows() - 1) / 2;
-    auto word = [&](const std::array<std::string, RegisterTable::kRows + 1>& a, int row) -> const std::string& {
-        return a[static_cast<size_t>(row)];
-    };
-    for (int j = 0; j < steps; ++j) {
-        const int base = p.reg.AutoRange[0] + 8 * j;
-        if (base < 1 || base + 7 > RegisterTable::kRows) break;
-        for (int axis = 0; axis < 2; ++axis) {
-            FlexGrid* g = RunMode7WGrid[static_cast<size_t>(axis)];
-            const int r = base + axis;
-            const int row = 2 * j + 1;
-            g->setTextMatrix(row, 2, CurrentCellText(word(p.reg.ReadData, r), false, dec));
-            g->setTextMatrix(row, 3, CurrentCellText(word(p.reg.ReadData, r + 2), false, dec));
-            g->setTextMatrix(row, 4, CurrentCellText(word(p.reg.ReadDataH, r + 2), false, dec));
-            g->setTextMatrix(row, 5, CurrentCellText(word(p.reg.ReadData, r + 4), false, dec));
-            g->setTextMatrix(row, 6, CurrentCellText(word(p.reg.ReadDataH, r + 6) + word(p.reg.ReadData, r + 6), true, dec));
-        }
-    }
+    for (int axis = 0; axis < 2; ++axis)
+        Step7W_FillCurrent(*RunMode7WGrid[static_cast<size_t>(axis)], axis, pub_, AutoDec7WOption->isChecked());
+}
+
+EditorTable frmAutoRun7WMode::editorTable()
+{
+    EditorTable t;
+    for (FlexGrid* g : std::initializer_list<FlexGrid*>{RunMode7WGrid[0], RunMode7WGrid[1]}) t.grids.push_back(g);
+    t.decimal = AutoDec7WOption->isChecked();
+    t.hexadecimal = AutoHex7WOption->isChecked();
+    return t;
 }
 
 } // namespace posmod

@@ -2,6 +2,7 @@
 // The positioning editor of the two-axis models: one grid per axis on two tabs.
 #include <array>
 
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 
 class QComboBox;
@@ -13,11 +14,12 @@ class QTabWidget;
 
 namespace posmod {
 
-class frmAutoRun7WMode : public EditorBase {
+class frmAutoRun7WMode : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     QTabWidget* AutoSSTab;
     std::array<FlexGrid*, 2> RunMode7WGrid;

@@ -10,20 +10,13 @@
 #include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
+#include "positioning/StepLayout.h"
 #include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-namespace {
-const std::vector<GridColumn> kColumns = {
-    {"Step", 450, 5},          {"Setting", 980, 2},
-    {"Mode/Dwell", 1200, 5},   {"Acceleration time", 1330, 5},
-    {"Deceleration time", 1330, 5}, {"Velocity", 1200, 5},
-    {"Target position", 1200, 5},   {"detailed of operation mode", 3560, 2},
-};
-}
 
 frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
     : EditorBase(pub, shell, transfers, messages)
@@ -72,7 +65,8 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
 
     connect(AutoEnd_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    SetupStepGrid(RunModeGrid, kColumns, 0, 0, 11610, 5780);
+    ApplyGridLayout(RunModeGrid, StepJV_Layout());
+    StepGrid_Shape(*RunModeGrid, StepJV_Layout(), 0, 0);
 }
 
 void frmAutoRunJVMode::Form_Load()
@@ -82,34 +76,22 @@ void frmAutoRunJVMode::Form_Load()
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
     AutoHexOption->setChecked(true);
-    SetupStepGrid(RunModeGrid, kColumns, first, last, 11610, 5780);
+    StepGrid_Shape(*RunModeGrid, StepJV_Layout(), first, last);
     AutoCsvJVFrame->setVisible(!p.DataSourceCaption.empty());
     showCurrent();
     RunModeGrid->setRow(2);
     RunModeGrid->setCol(2);
 }
 
-// Current-data rows from the four register rows of each step, counted from AutoRange(0).
-void frmAutoRunJVMode::showCurrent()
+void frmAutoRunJVMode::showCurrent() { StepJV_FillCurrent(*RunModeGrid, pub_, AutoDecOption->isChecked()); }
+
+EditorTable frmAutoRunJVMode::editorTable()
 {
-    const Public& p = pub_;
-    if (!p.DataSourceCaption.empty()) return;
-    const bool dec = AutoDecOption->isChecked();
-    const int steps = (RunModeGrid->Rows() - 1) / 2;
-    for (int j = 0; j < steps; ++j) {
-        const int r = p.reg.AutoRange[0] + 4 * j;
-        if (r < 1 || r + 3 > RegisterTable::kRows) break;
-        auto at = [&](const std::array<std::string, RegisterTable::kRows + 1>& a, int row) -> const std::string& {
-            return a[static_cast<size_t>(row)];
-        };
-        const int row = 2 * j + 1;
-        RunModeGrid->setTextMatrix(row, 2, CurrentCellText(at(p.reg.ReadData, r), false, dec));
-        RunModeGrid->setTextMatrix(row, 3, CurrentCellText(at(p.reg.ReadData, r + 1), false, dec));
-        RunModeGrid->setTextMatrix(row, 4, CurrentCellText(at(p.reg.ReadDataH, r + 1), false, dec));
-        RunModeGrid->setTextMatrix(row, 5, CurrentCellText(at(p.reg.ReadData, r + 2), false, dec));
-        RunModeGrid->setTextMatrix(row, 6,
-                                   CurrentCellText(at(p.reg.ReadDataH, r + 3) + at(p.reg.ReadData, r + 3), true, dec));
-    }
+    EditorTable t;
+    for (FlexGrid* g : std::initializer_list<FlexGrid*>{RunModeGrid}) t.grids.push_back(g);
+    t.decimal = AutoDecOption->isChecked();
+    t.hexadecimal = AutoHexOption->isChecked();
+    return t;
 }
 
 } // namespace posmod

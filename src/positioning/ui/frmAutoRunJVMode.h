@@ -1,5 +1,6 @@
 #pragma once
 // The positioning editor of the one-axis model: two rows per step of the step window.
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 #include "shared/Public.h"
 
@@ -11,11 +12,12 @@ class QRadioButton;
 
 namespace posmod {
 
-class frmAutoRunJVMode : public EditorBase {
+class frmAutoRunJVMode : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     FlexGrid* RunModeGrid;
     QLineEdit* AutoSelText;

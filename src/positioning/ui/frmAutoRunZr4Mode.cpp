@@ -11,20 +11,13 @@
 
 #include "main/TaskSend.h"
 #include "platform/FlexGrid.h"
+#include "positioning/StepLayout.h"
 #include "shared/Public.h"
 #include "shared/Conversions.h"
 #include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-namespace {
-const std::vector<GridColumn> kColumns = {
-    {"Step", 450, 5},          {"Setting", 980, 2},      {"Mode", 700, 5},
-    {"Dwell", 700, 5},         {"Acceleration", 1000, 5}, {"Deceleration", 1000, 5},
-    {"Velocity", 700, 5},      {"Target position", 1200, 5}, {"Circular", 1200, 5},
-    {"detailed of operation mode", 3000, 2},
-};
-}
 
 frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
     : EditorBase(pub, shell, transfers, messages)
@@ -70,7 +63,10 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
 
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoHexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, 0, 0, 11310, 5780);
+    for (FlexGrid* g : RunModeZr4Grid) {
+        ApplyGridLayout(g, StepZr4_Layout());
+        StepGrid_Shape(*g, StepZr4_Layout(), 0, 0);
+    }
 }
 
 void frmAutoRunZr4Mode::Form_Load()
@@ -80,7 +76,7 @@ void frmAutoRunZr4Mode::Form_Load()
     int first = 0, last = 0;
     StepWindow_Load(p, first, last);
     AutoHexZ4Option->setChecked(true);
-    for (FlexGrid* g : RunModeZr4Grid) SetupStepGrid(g, kColumns, first, last, 11310, 5780);
+    for (FlexGrid* g : RunModeZr4Grid) StepGrid_Shape(*g, StepZr4_Layout(), first, last);
     const bool csv = !p.DataSourceCaption.empty();
     AutoReadZ4Frame->setVisible(csv);
     AutoWriteZ4Frame->setVisible(csv);
@@ -92,28 +88,21 @@ void frmAutoRunZr4Mode::Form_Load()
 
 void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(pub_); }
 
-// Current-data rows from the nine words of each step and axis; 32-bit values high word first.
 void frmAutoRunZr4Mode::showCurrent()
 {
-    const Public& p = pub_;
-    if (!p.DataSourceCaption.empty()) return;
-    const bool dec = AutoDecZ4Option->isChecked();
     int first = 0, last = 0;
-    StepWindow(p, first, last);
-    const int steps = (RunModeZr4Grid[0]->Rows() - 1) / 2;
-    for (int j = 0; j < steps; ++j) {
-        const size_t s = static_cast<size_t>(first + j);
-        if (s >= p.Z4AutoData.size()) break;
-        for (size_t a = 0; a < 4; ++a) {
-            const auto& w = p.Z4AutoData[s][a];
-            FlexGrid* g = RunModeZr4Grid[a];
-            const int row = 2 * j + 1;
-            for (int c = 2; c <= 6; ++c)
-                g->setTextMatrix(row, c, CurrentCellText(w[static_cast<size_t>(c - 2)].Word, false, dec));
-            g->setTextMatrix(row, 7, CurrentCellText(w[6].Word + w[5].Word, true, dec));
-            g->setTextMatrix(row, 8, CurrentCellText(w[8].Word + w[7].Word, true, dec));
-        }
-    }
+    StepWindow(pub_, first, last);
+    for (int a = 0; a < 4; ++a)
+        StepZr4_FillCurrent(*RunModeZr4Grid[static_cast<size_t>(a)], a, pub_, first, AutoDecZ4Option->isChecked());
+}
+
+EditorTable frmAutoRunZr4Mode::editorTable()
+{
+    EditorTable t;
+    for (FlexGrid* g : RunModeZr4Grid) t.grids.push_back(g);
+    t.decimal = AutoDecZ4Option->isChecked();
+    t.hexadecimal = AutoHexZ4Option->isChecked();
+    return t;
 }
 
 } // namespace posmod

@@ -2,6 +2,7 @@
 // The positioning editor of the four-axis model: one grid per axis on four tabs.
 #include <array>
 
+#include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 
 class QComboBox;
@@ -13,11 +14,12 @@ class QTabWidget;
 
 namespace posmod {
 
-class frmAutoRunZr4Mode : public EditorBase {
+class frmAutoRunZr4Mode : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
+    EditorTable editorTable() override;
 
     std::array<FlexGrid*, 4> RunModeZr4Grid;
     QTabWidget* AutoSSTab;

@@ -197,55 +197,15 @@ void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
     tabs->setCurrentIndex(0);
 }
 
-void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, const std::array<int, 4>& aligns,
-                    int widthTwips, int heightTwips)
+void ApplyGridLayout(FlexGrid* g, const GridLayout& layout)
 {
-    g->setCols(4);
-    g->setRows(rows + 1);
-    g->setGridSize(widthTwips, heightTwips);
+    const int cols = static_cast<int>(layout.columns.size());
+    if (g->Cols() != cols) g->setCols(cols);
+    g->setGridSize(layout.widthTwips, layout.heightTwips);
     g->setRowHeight(-1, 300);
-    for (int c = 0; c < 4; ++c) {
-        g->setColWidth(c, widths[static_cast<size_t>(c)]);
-        g->setColAlignment(c, aligns[static_cast<size_t>(c)]);
-    }
-    for (int k = 1; k <= rows; ++k) {
-        g->setTextMatrix(k, 0, std::to_string(k));
-        g->setTextMatrix(k, 2, "");
-        g->setTextMatrix(k, 3, "");
-    }
-    SetParamHeaders(g, false);
-}
-
-void SetParamHeaders(FlexGrid* g, bool decimal)
-{
-    g->setTextMatrix(0, 0, "No.");
-    g->setTextMatrix(0, 1, "parameter");
-    g->setTextMatrix(0, 2, decimal ? "Current data(Dec)" : "Current data(Hex)");
-    g->setTextMatrix(0, 3, decimal ? "Setting data(Dec)" : "Setting data(Hex)");
-}
-
-void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firstStep, int lastStep,
-                   int widthTwips, int heightTwips)
-{
-    const int steps = lastStep >= firstStep ? lastStep - firstStep + 1 : 0;
-    g->setCols(static_cast<int>(columns.size()));
-    g->setRows(2 * steps + 1);
-    g->setGridSize(widthTwips, heightTwips);
-    g->setRowHeight(-1, 300);
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-        const GridColumn& col = columns[static_cast<size_t>(c)];
-        g->setColWidth(c, col.width);
-        g->setColAlignment(c, col.align);
-        g->setTextMatrix(0, c, col.header);
-    }
-    for (int j = 0; j < steps; ++j) {
-        for (int c = 0; c < g->Cols(); ++c) {
-            g->setTextMatrix(2 * j + 1, c, "");
-            g->setTextMatrix(2 * j + 2, c, "");
-        }
-        g->setTextMatrix(2 * j + 1, 0, std::to_string(firstStep + j));
-        g->setTextMatrix(2 * j + 1, 1, "Current data");
-        g->setTextMatrix(2 * j + 2, 1, "Setting data");
+    for (int c = 0; c < cols; ++c) {
+        g->setColWidth(c, layout.columns[static_cast<size_t>(c)].width);
+        g->setColAlignment(c, layout.columns[static_cast<size_t>(c)].align);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shared/GridLayout.h"
 #include "shared/ui/WindowShell.h"
 
 class QAbstractButton;
@@ -70,21 +71,9 @@ QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName,
 // Tab captions from the axis names, cut to maxBytes; the first tab in front.
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
 
-// Layout of a grid column: header, width in twips, alignment code.
-struct GridColumn {
-    const char* header;
-    int width;
-    int align;
-};
-// A parameter grid: header row, rows 1..rows numbered in column 0, four columns
-// "No.", "parameter", "Current data", "Setting data".
-void SetupParamGrid(FlexGrid* g, int rows, const std::array<int, 4>& widths, const std::array<int, 4>& aligns,
-                    int widthTwips, int heightTwips);
-void SetParamHeaders(FlexGrid* g, bool decimal);
-// A positioning grid: two rows per step of firstStep..lastStep, the Current-data row
-// numbered with the step.
-void SetupStepGrid(FlexGrid* g, const std::vector<GridColumn>& columns, int firstStep, int lastStep,
-                   int widthTwips, int heightTwips);
+// A grid laid out as the core's layout says: its columns' widths and alignments, its size,
+// the fixed header row; the texts are the core's to fill.
+void ApplyGridLayout(FlexGrid* g, const GridLayout& layout);
 
 // A top-level window of the tool.
 class FormBase : public QWidget {

@@ -43,14 +43,11 @@ frmCsvRead::frmCsvRead(Public& pub, MessageSink& messages, QWidget* parent)
 void frmCsvRead::Form_Load()
 {
     JikCombo->clear();
-    if (pub_.ModuleType == 1) {
+    const std::vector<std::string>& axes = CsvStoreAxis_Texts(pub_.ModuleType);
+    if (axes.empty()) {
         JikCombo->hide();
     } else {
-        if (pub_.ModuleType == 5)
-            JikCombo->addItems({"All axis data", "A axis data only", "B axis data only", "C axis data only",
-                                "D axis data only"});
-        else
-            JikCombo->addItems({"X / Y axis data", "X axis data only", "Y axis data only"});
+        for (const std::string& a : axes) JikCombo->addItem(QString::fromStdString(a));
         JikCombo->setCurrentIndex(0);
         JikCombo->show();
     }
@@ -74,7 +71,7 @@ void frmCsvRead::DefaultCommand_Click()
     int32_t first = 0, last = 0;
     if (!StepPair_Read(StepText, msg_, first, last)) return;
     pub_.CsvStoreRange[0] = CsvStoreKind_FromText(DataCombo->currentText().toStdString());
-    if (pub_.ModuleType != 1)
+    if (!CsvStoreAxis_Texts(pub_.ModuleType).empty())
         pub_.CsvStoreRange[1] = CsvStoreAxis_FromText(pub_.ModuleType, JikCombo->currentText().toStdString());
     pub_.CsvStoreRange[2] = first;
     pub_.CsvStoreRange[3] = last;

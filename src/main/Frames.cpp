@@ -13,6 +13,27 @@ bool allDecimal(std::string_view s)
     return true;
 }
 
+constexpr std::size_t kLongMemoryEcho = 14; // "FF00000000007F": the long memory form's echo
+constexpr std::size_t kTasksLongestRead = 36; // words of a step read
+// Bytes a done answer may hold before its memory words beyond the echo itself: the bound
+// an answer that never becomes whole is kept to.
+constexpr std::size_t kMemoryLeadBytes = 64;
+
+bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+// The value of hex digits at [at, at+n) of text, or -1.
+long hexAt(std::string_view text, std::size_t at, std::size_t n)
+{
+    if (text.size() < at + n) return -1;
+    long v = 0;
+    for (char c : text.substr(at, n)) {
+        const int d = hexDigitValue(c);
+        if (d < 0) return -1;
+        v = v * 16 + d;
+    }
+    return v;
+}
+
 // 1-based position of the status in a reply line (STX counting as 1).
 std::size_t statusPosition(int procedure, int statusOffset)
 {
@@ -115,6 +136,77 @@ std::string EthReplyData(std::string_view hex)
     const std::size_t start = 2 * kEthStatusByte;
     if (hex.size() < start) return {};
     return std::string(hex.substr(start));
+}
+
+AnswerShape AnswerShape_Of(std::string_view task)
+{
+    const std::string t = asciiUpper(std::string(task));
+    auto words = [](long n) { return n > 0 ? AnswerShape{AnswerShape::Words, std::size_t(n)} : AnswerShape{}; };
+    // Memory reads: "7F00" address(8) byte count(2), "FF00000000007F00" address(8) word count(4).
+    if (t.size() == 14 && startsWith(t, "7F00")) {
+        const long bytes = hexAt(t, 12, 2);
+        return bytes > 0 ? AnswerShape{AnswerShape::MemoryWords, std::size_t(bytes / 2)} : AnswerShape{};
+    }
+    if (t.size() == 28 && startsWith(t, "FF00000000007F00")) {
+        const long n = hexAt(t, 24, 4);
+        return n > 0 ? AnswerShape{AnswerShape::MemoryWords, std::size_t(n)} : AnswerShape{};
+    }
+    // Status reads end in their word count; multi-item reads give the item count first.
+    if ((startsWith(t, "A0") || startsWith(t, "40")) && t.size() >= 6 && t.size() % 2 == 0)
+        return words(hexAt(t, t.size() - 2, 2));
+    if ((startsWith(t, "A4") || startsWith(t, "44")) && t.size() >= 4) return words(hexAt(t, 2, 2));
+    return {};
+}
+
+std::size_t SerialReplyLine_Max(std::string_view task)
+{
+    // STX "F" station(2) address(4) "000" status(2) ... sum(2) CR.
+    constexpr std::size_t frame = 1 + 1 + 2 + 4 + 3 + 2 + 2 + 1;
+    auto dataChars = [](const AnswerShape& a) {
+        return a.kind == AnswerShape::MemoryWords ? kLongMemoryEcho + 4 * a.words : 4 * a.words;
+    };
+    const std::size_t tasks = dataChars({AnswerShape::MemoryWords, kTasksLongestRead});
+    const std::size_t own = dataChars(AnswerShape_Of(task));
+    return frame + (own > tasks ? own : tasks);
+}
+
+void EthAnswerGather::reset(AnswerShape shape)
+{
+    shape_ = shape;
+    bytes_.clear();
+    whole_ = false;
+}
+
+std::size_t EthAnswerGather::wholeLength() const
+{
+    const std::size_t head = kEthStatusByte + 1;
+    if (bytes_.size() < head) return 0;
+    if (bytes_[kEthStatusByte] != 0x00 || shape_.kind == AnswerShape::StatusOnly) return head;
+    if (shape_.kind == AnswerShape::Words) {
+        const std::size_t n = head + 2 * shape_.words;
+        return bytes_.size() >= n ? n : 0;
+    }
+    // The words follow the first "7F" of the data's hex text, wherever it falls.
+    const std::string hex = Bytes_ToHex(bytes_.data() + head, bytes_.size() - head);
+    const std::size_t at = hex.find("7F");
+    if (at == std::string::npos) return 0;
+    const std::size_t chars = at + 2 + 4 * shape_.words;
+    return hex.size() >= chars ? head + (chars + 1) / 2 : 0;
+}
+
+bool EthAnswerGather::add(const std::vector<uint8_t>& piece)
+{
+    if (whole_) return true;
+    const std::size_t bound = kEthStatusByte + 1 + kMemoryLeadBytes + 2 * shape_.words + kLongMemoryEcho;
+    for (uint8_t b : piece) {
+        if (bytes_.size() >= bound) break;
+        bytes_.push_back(b);
+    }
+    const std::size_t n = wholeLength();
+    if (n == 0) return false;
+    bytes_.resize(n);
+    whole_ = true;
+    return true;
 }
 
 EthAnswer EthReply_Classify(const std::vector<uint8_t>& bytes, std::string& replyHex)

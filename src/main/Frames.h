@@ -62,6 +62,40 @@ enum class EthAnswer {
 };
 inline constexpr std::size_t kEthStatusByte = 6;
 
+// What a done answer to a task text carries after its status: nothing, words (a status or
+// register read: its last data words are read), or a memory read's words, which follow
+// the first "7F" of the data.
+struct AnswerShape {
+    enum Kind { StatusOnly, Words, MemoryWords } kind = StatusOnly;
+    std::size_t words = 0;
+};
+AnswerShape AnswerShape_Of(std::string_view task);
+
+// The longest RS-232C reply line (STX to CR) that can answer the task text: the header
+// with a station, status, the data the shape allows, sum and CR; never below the longest
+// answer of the tasks' own reads.
+std::size_t SerialReplyLine_Max(std::string_view task);
+
+// Gathers the pieces of one Ethernet answer as TCP delivers them, until the answer the
+// request implies is whole: its status byte says busy or error, or a done answer holds
+// what the shape asks for. Bytes beyond the whole answer are not kept, and an answer
+// that never becomes whole stops growing at a bound.
+class EthAnswerGather {
+public:
+    explicit EthAnswerGather(AnswerShape shape = {}) : shape_(shape) {}
+    void reset(AnswerShape shape);
+    // Takes arrived bytes; true once the answer is whole (later bytes are ignored).
+    bool add(const std::vector<uint8_t>& piece);
+    bool whole() const { return whole_; }
+    const std::vector<uint8_t>& bytes() const { return bytes_; }
+
+private:
+    std::size_t wholeLength() const;
+    AnswerShape shape_;
+    std::vector<uint8_t> bytes_;
+    bool whole_ = false;
+};
+
 // The data of an answer's hex as EthReply_Classify gives it: what follows the status byte;
 // empty when the hex is too short to hold it.
 std::string EthReplyData(std::string_view hex);

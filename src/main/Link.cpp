@@ -16,6 +16,7 @@ constexpr int kReconnects = 3;
 constexpr int kOpenWaitMs = 1000;
 constexpr int kConnected = 7;
 constexpr int kPortNotOpen = 8018; // the serial control's "port not open"
+constexpr int kWrongState = 40006; // the socket control's "wrong protocol or connection state"
 constexpr int kClosed = 0;
 constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
 
@@ -113,6 +114,7 @@ bool Link::Commopen()
             MSComm1.close();
             return false;
         }
+        serialOpen_ = true;
         return true;
     }
 
@@ -146,6 +148,7 @@ void Link::POCLS()
 {
     // Both links: an option changed during an operation must not leave one open.
     if (MSComm1.isOpen()) MSComm1.close();
+    serialOpen_ = false;
     if (Winsock1.state() != kClosed) Winsock1.close();
     ethAwaiting_ = false;
     watchdogStop();
@@ -157,7 +160,8 @@ void Link::TSK1600()
     if (depth_ > 0) return;
     Depth d(depth_);
     const bool serial = pub_.set.LinkKind == 0;
-    if (serial ? !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
+    // A port that went away under us is not closed: the exchange reports it.
+    if (serial ? !serialOpen_ && !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
     std::string task = "1600";
     if (!TaskCode_Exchange(task).done) show("Task Code Error Occurred");
 }
@@ -179,9 +183,9 @@ void Link::CommLine_WaitReady(bool& ready)
 
 void Link::portLostCheck()
 {
-    // Every close of ours stops the watchdog too; a port closed under a running watchdog
-    // went away (an adapter pulled out), which the user must hear of.
-    if (Timer1.enabled() && !MSComm1.isOpen()) throw PortFault(kPortNotOpen);
+    // Every close of ours goes through POCLS; a port that closed otherwise went away (an
+    // adapter pulled out, the device hung up), which the user must hear of.
+    if (serialOpen_ && !MSComm1.isOpen()) throw PortFault(kPortNotOpen);
 }
 
 void Link::MSComm1_OnComm(int commEvent)
@@ -198,6 +202,9 @@ void Link::Timer1_Timer()
 {
     ++st_.WatchdogTicks;
     if (st_.WatchdogTicks >= kWatchdogLimit) {
+        // From here on the running exchange has failed: an answer arriving while the
+        // message is up is not taken.
+        ethAwaiting_ = false;
         watchdogStop();
         show("Time Out(10s)Occurred\r\r");
         POCLS();
@@ -313,8 +320,12 @@ bool Link::readLine(std::string& line, int maxTicks)
         while (MSComm1.isOpen() && MSComm1.inBufferCount() > 0) {
             const std::string c = MSComm1.input();
             if (c.empty()) break;
-            line += c;
-            if (c.back() == CR) return true;
+            if (c.back() == CR) {
+                line += c;
+                return true;
+            }
+            // A line longer than any answer is cut there and judged when its CR comes.
+            if (line.size() + 1 < lineMax_) line += c;
         }
         portLostCheck();
         if (!Timer1.enabled()) return false;
@@ -330,8 +341,10 @@ void Link::serialExchange(const std::string& task)
     watchdogStart();
     if (!MSComm1.isOpen()) {
         watchdogStop();
+        portLostCheck();
         return;
     }
+    lineMax_ = SerialReplyLine_Max(task);
     const int proc = s.R_ProcNo == 2 ? 2 : 1;
     if (!StationNo_IsValid(s.R_StatNo) || (proc == 1 && !NetAddr_IsValid(s.R_LpAddr))) {
         watchdogStop();
@@ -411,13 +424,13 @@ void Link::ethernetExchange(const std::string& task)
 {
     const Settings& s = pub_.set;
     watchdogStart();
-    if (Winsock1.state() == 0) { // closed by us: nothing to send on
+    if (Winsock1.state() == kClosed) { // closed by us: nothing to send on
         st_.EthError = 1;
         watchdogStop();
         return;
     }
     // Dropped by the peer or failed: the send would raise "wrong state", so say it as such.
-    if (Winsock1.state() != kConnected) throw PortFault(40006);
+    if (Winsock1.state() != kConnected) throw PortFault(kWrongState);
     std::vector<uint8_t> request;
     if (!EthRequest_Build(s.L_SeriNo, s.L_StatNo, s.L_LpAddr, task, request)) {
         st_.EthError = 1;
@@ -425,6 +438,8 @@ void Link::ethernetExchange(const std::string& task)
         show("Task Code Error Occurred");
         return;
     }
+    // The code-set probe is judged by its status alone: its words are never read.
+    const AnswerShape shape = st_.ProbeActive != 0 ? AnswerShape{} : AnswerShape_Of(task);
     ethRequest_ = request;
     st_.EthBytes = request;
     for (;;) {
@@ -432,6 +447,8 @@ void Link::ethernetExchange(const std::string& task)
         (void)Winsock1.getData();
         st_.EthReceived = 0;
         st_.EthBusy = 0;
+        st_.EthError = 0;
+        gather_.reset(shape);
         ethAwaiting_ = true;
         Winsock1.sendData(ethRequest_);
         while (st_.EthReceived == 0) {
@@ -440,14 +457,22 @@ void Link::ethernetExchange(const std::string& task)
                 st_.EthError = 1;
                 return;
             }
+            if (Winsock1.state() != kConnected) {
+                // What came before the connection went is still taken; short of a whole
+                // answer the link is lost.
+                Winsock1_DataArrival(0);
+                if (st_.EthReceived != 0) break;
+                throw PortFault(kWrongState);
+            }
             waitStep();
         }
         st_.EthReceived = 0;
-        if (st_.EthBusy != 1) break;
-        if (!Timer1.enabled()) { // expired with a busy answer in hand
+        if (st_.EthError == 1) return; // an error status, reported on arrival
+        if (!Timer1.enabled()) {       // the watchdog fired after the answer came: it counts
             st_.EthError = 1;
             return;
         }
+        if (st_.EthBusy != 1) break;
     }
     watchdogStop();
 }
@@ -456,13 +481,14 @@ void Link::Winsock1_DataArrival(int bytesTotal)
 {
     (void)bytesTotal; // what was actually taken counts
     std::vector<uint8_t> bytes = Winsock1.getData();
-    if (!ethAwaiting_) return; // late answer of an exchange that has ended
-    st_.EthBytes = bytes;
+    // Between exchanges, or after the watchdog fired: belongs to no exchange.
+    if (!ethAwaiting_ || !Timer1.enabled()) return;
+    if (!gather_.add(bytes)) return;
+    ethAwaiting_ = false;
+    st_.EthBytes = gather_.bytes();
     st_.EthError = 0;
     std::string hex;
-    const EthAnswer a = EthReply_Classify(bytes, hex);
-    if (a == EthAnswer::Ignored) return;
-    ethAwaiting_ = false;
+    const EthAnswer a = EthReply_Classify(st_.EthBytes, hex);
     st_.EthReceived = 1;
     st_.EthReplyHex = hex;
     switch (a) {

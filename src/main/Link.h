@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "main/Frames.h"
 #include "main/LinkApi.h"
 #include "shared/LinkPorts.h"
 #include "shared/Messages.h"
@@ -111,7 +112,10 @@ private:
 
     int depth_ = 0;
     bool exchanging_ = false;
-    bool ethAwaiting_ = false;
+    bool serialOpen_ = false;   // the port is open by Commopen and not yet closed by POCLS
+    std::size_t lineMax_ = 0;   // the longest reply line the running request can get
+    bool ethAwaiting_ = false;  // an Ethernet exchange waits for its answer
+    EthAnswerGather gather_;
     std::vector<uint8_t> ethRequest_;
 };
 

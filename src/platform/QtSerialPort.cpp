@@ -22,9 +22,15 @@ QtSerialPort::QtSerialPort(QtRuntime& rt, QObject* parent) : QObject(parent), rt
 {
     connect(&port_, &QSerialPort::readyRead, this, [this] { rt_.wake(); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e == QSerialPort::ResourceError && port_.isOpen()) {
-            // The device went away: closed outside the signal, the waits see it closed.
-            QMetaObject::invokeMethod(this, [this] { close(); rt_.wake(); }, Qt::QueuedConnection);
+        // The device went away (pulled out: a resource error) or hung up (reads that give
+        // nothing though the device is readable: read errors, over and over, which would keep
+        // the event loop spinning). Closed outside the signal, once; the waits see it closed.
+        if ((e == QSerialPort::ResourceError || e == QSerialPort::ReadError) && port_.isOpen() && !lost_) {
+            lost_ = true;
+            QMetaObject::invokeMethod(this, [this, opened = opens_] {
+                if (opened == opens_) close();
+                rt_.wake();
+            }, Qt::QueuedConnection);
         }
     });
     lineWatch_.setInterval(kLineWatchMs);
@@ -94,6 +100,7 @@ bool QtSerialPort::open()
         port_.clearError();
         return false;
     }
+    ++opens_;
     applyFraming();
     port_.setDataTerminalReady(true);
     port_.setRequestToSend(true);
@@ -108,6 +115,7 @@ bool QtSerialPort::open()
 
 void QtSerialPort::close()
 {
+    lost_ = false;
     lineWatch_.stop();
     if (port_.isOpen()) port_.close();
     port_.clearError();

@@ -59,6 +59,8 @@ private:
     Framing framing_;
     int commPort_ = 1;
     bool linesAssumed_ = false;
+    bool lost_ = false; // the device went away; the port closes at the next turn of the loop
+    int opens_ = 0;
     // Since when a line has been low while bytes wait to go out (-1: not low).
     int64_t ctsLowSince_ = -1, dsrLowSince_ = -1, cdLowSince_ = -1;
 };

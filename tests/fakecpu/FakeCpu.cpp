@@ -182,8 +182,14 @@ void FakeCpu::run()
         while (!queue.empty() && queue.front().atUs <= fakeCpuNowUs()) {
             const Due d = queue.front();
             queue.pop_front();
-            if (kind_ == Kind::Serial) {
-                writeAll(masterFd_, d.out.bytes, false);
+            if (kind_ == Kind::Serial && d.out.closeConnection) {
+                // The device goes away: the tool's side of the line hangs up.
+                ::close(masterFd_);
+                masterFd_ = -1;
+                queue.clear();
+                break;
+            } else if (kind_ == Kind::Serial) {
+                if (masterFd_ >= 0) writeAll(masterFd_, d.out.bytes, false);
                 serial.noteSent(fakeCpuNowUs());
             } else if (d.out.closeConnection) {
                 dropClient();

@@ -37,6 +37,25 @@ std::string peerSum(const std::string& s)
     return hex2(sum & 0xFF);
 }
 
+void PeerOut_Split(std::vector<PeerOut>& outs, int bytes, int64_t gapUs)
+{
+    const std::size_t n = std::size_t(bytes > 0 ? bytes : 1);
+    std::vector<PeerOut> cut;
+    for (const PeerOut& o : outs) {
+        if (o.closeConnection || o.bytes.size() <= n) {
+            cut.push_back(o);
+            continue;
+        }
+        for (std::size_t at = 0; at < o.bytes.size(); at += n) {
+            PeerOut piece;
+            piece.bytes = o.bytes.substr(at, n);
+            piece.delayUs = at == 0 ? o.delayUs : gapUs;
+            cut.push_back(std::move(piece));
+        }
+    }
+    outs = std::move(cut);
+}
+
 std::vector<std::string> PeerState::tasks() const
 {
     std::lock_guard l(m_);
@@ -155,6 +174,7 @@ std::vector<PeerOut> SerialPeer::frame(const std::string& f, int64_t nowUs)
         }
         pending_ = false;
         emit(pendingLine_);
+        if (split_) PeerOut_Split(outs, k0.splitBytes, int64_t(k0.splitGapMs) * 1000);
         return outs;
     }
 
@@ -174,10 +194,14 @@ std::vector<PeerOut> SerialPeer::frame(const std::string& f, int64_t nowUs)
     state_.record(rec);
     if (!rec.addressed) return outs;
 
-    struct Plan { bool silent; int naks; bool error; bool wrongSum; bool cut; } plan{};
+    struct Plan { bool hangUp, silent; int naks; bool error, wrongSum, cut, late, split; } plan{};
     state_.withKnobs([&](FaultKnobs& k) {
+        plan.hangUp = take(k.hangUps);
+        if (plan.hangUp) return;
         plan.silent = take(k.silentRequests);
         if (plan.silent) return;
+        plan.late = take(k.lateAnswers);
+        plan.split = take(k.splitAnswers);
         plan.naks = k.nakLines;
         k.nakLines = 0;
         if (!rec.sumOk) return;
@@ -185,23 +209,34 @@ std::vector<PeerOut> SerialPeer::frame(const std::string& f, int64_t nowUs)
         plan.wrongSum = take(k.wrongSums);
         plan.cut = take(k.shortReplies);
     });
+    if (plan.hangUp) {
+        PeerOut o;
+        o.closeConnection = true;
+        outs.push_back(o);
+        return outs;
+    }
     if (plan.silent) return outs;
     pending_ = false;
+    split_ = plan.split;
     for (int i = 0; i < plan.naks; ++i) emit(line(kNak, "06"));
     if (!rec.sumOk) {
         emit(line(kNak, "02"));
-        return outs;
-    }
-    CpuAnswer a = model_.answer(rec.taskText);
-    if (plan.error) a = CpuAnswer{k0.errorStatus, ""};
-    const std::string reply = replyLine(addr, a, plan.wrongSum, plan.cut, k0.shortLength);
-    if (cfg_.procedure == 2) {
-        emit(reply);
     } else {
-        emit(line(kAck, ""));
-        pending_ = true;
-        pendingLine_ = reply;
+        CpuAnswer a = model_.answer(rec.taskText);
+        if (plan.error) a = CpuAnswer{k0.errorStatus, ""};
+        const std::string reply = replyLine(addr, a, plan.wrongSum, plan.cut, k0.shortLength);
+        if (cfg_.procedure == 2) {
+            emit(reply);
+        } else {
+            emit(line(kAck, ""));
+            pending_ = true;
+            pendingLine_ = reply;
+        }
     }
+    // Late: the first line comes past the watchdog. Split: these lines and the reply to the
+    // polls come in pieces.
+    if (plan.late && !outs.empty()) outs.front().delayUs += int64_t(k0.lateMs) * 1000;
+    if (split_) PeerOut_Split(outs, k0.splitBytes, int64_t(k0.splitGapMs) * 1000);
     return outs;
 }
 
@@ -230,12 +265,14 @@ std::vector<PeerOut> TcpPeer::receive(const std::vector<uint8_t>& b, int64_t now
     if (!rec.addressed) return outs;
 
     const FaultKnobs k0 = state_.knobs();
-    struct Plan { bool drop, silent, busy, error, cut; } plan{};
+    struct Plan { bool drop, silent, busy, error, cut, late, split; } plan{};
     state_.withKnobs([&](FaultKnobs& k) {
         plan.drop = take(k.dropConnections);
         if (plan.drop) return;
         plan.silent = take(k.silentRequests);
         if (plan.silent) return;
+        plan.late = take(k.lateAnswers);
+        plan.split = take(k.splitAnswers);
         plan.busy = take(k.busyTimes);
         if (plan.busy) return;
         plan.error = take(k.errorReplies);
@@ -268,7 +305,9 @@ std::vector<PeerOut> TcpPeer::receive(const std::vector<uint8_t>& b, int64_t now
     for (uint8_t x : fromHex(a.dataHex)) ans.push_back(x);
     if (plan.cut) ans.resize(std::min<std::size_t>(ans.size(), std::size_t(k0.shortLength > 0 ? k0.shortLength : 0)));
     o.bytes.assign(ans.begin(), ans.end());
+    if (plan.late) o.delayUs += int64_t(k0.lateMs) * 1000;
     outs.push_back(o);
+    if (plan.split) PeerOut_Split(outs, k0.splitBytes, int64_t(k0.splitGapMs) * 1000);
     return outs;
 }
 

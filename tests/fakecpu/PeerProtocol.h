@@ -29,6 +29,12 @@ struct FaultKnobs {
     int shortLength = 4;
     int slowMs = 0;          // delay before every answer
     int dropConnections = 0; // TCP: the next requests close the connection instead
+    int hangUps = 0;         // RS-232C: the next requests hang the line up instead (the device goes)
+    int lateAnswers = 0;     // the next requests are answered only after lateMs (past the watchdog)
+    int lateMs = 10300;
+    int splitAnswers = 0;    // the next answers come in pieces of splitBytes, splitGapMs apart
+    int splitBytes = 3;
+    int splitGapMs = 20;
 };
 
 struct PeerConfig {
@@ -72,8 +78,12 @@ private:
 struct PeerOut {
     std::string bytes;
     int64_t delayUs = 0;
-    bool closeConnection = false;
+    bool closeConnection = false; // TCP: the connection is closed; RS-232C: the line hangs up
 };
+
+// Cuts every piece into pieces of at most `bytes`, each after `gapUs` (the first keeps its
+// own delay).
+void PeerOut_Split(std::vector<PeerOut>& outs, int bytes, int64_t gapUs);
 
 class SerialPeer {
 public:
@@ -95,6 +105,7 @@ private:
     std::string buf_;
     bool pending_ = false;   // a reply waits for an ENQ
     std::string pendingLine_;
+    bool split_ = false;     // the lines of the current request come in pieces
     int64_t lastSentUs_ = -1;
 };
 

@@ -142,3 +142,42 @@ TEST(FramesTest, EthernetAnswerClasses)
 }
 
 } // namespace
+
+// What each of the tasks' texts must bring back before its answer is whole; a wrong row
+// would cut a read short or wait for words that never come.
+TEST(FramesTest, AnswerShapes)
+{
+    using K = AnswerShape::Kind;
+    const struct { const char* task; K kind; std::size_t words; } cases[] = {
+        {"1000", K::StatusOnly, 0},
+        {"1700", K::StatusOnly, 0},
+        {"7F0100", K::StatusOnly, 0},
+        {"FF00000000007F0100", K::StatusOnly, 0},
+        {"A50109001241100", K::StatusOnly, 0},              // register write
+        {"45010900124" "9D01", K::StatusOnly, 0},
+        {"A5010100124E0000", K::StatusOnly, 0},            // closing text
+        {"A00001230E01", K::Words, 1},                     // status read, one word
+        {"a00001232f01", K::Words, 1},                     // letter case does not matter
+        {"400800123004", K::Words, 4},                     // four words, old code set
+        {"A00800123101", K::Words, 1},                     // status word of axis B
+        {"A00A00F01301", K::Words, 1},                     // variant probes
+        {"A4030800123208001233080012300", K::Words, 3},    // three-item read
+        {"44020800123208001233", K::Words, 2},
+        {"7F0000C0603418", K::MemoryWords, 12},            // short memory reads: byte counts
+        {"7F0000C0604C48", K::MemoryWords, 36},
+        {"FF00000000007F00180060500013", K::MemoryWords, 19}, // long: word counts
+        {"7F020000C060100400010002", K::StatusOnly, 0},    // memory writes bring nothing back
+        {"FF00000000007F020018006010000200010002", K::StatusOnly, 0},
+        {"A000", K::StatusOnly, 0},                        // too short to name a count
+        {"A00001230E00", K::StatusOnly, 0},
+        {"7F0000C06034", K::StatusOnly, 0},
+    };
+    for (const auto& c : cases) {
+        const AnswerShape a = AnswerShape_Of(c.task);
+        EXPECT_EQ(a.kind, c.kind) << c.task;
+        EXPECT_EQ(a.words, c.words) << c.task;
+    }
+    // The longest reply line: a station, the long memory echo and the words.
+    EXPECT_EQ(SerialReplyLine_Max("1000"), 16u + 14 + 4 * 36);
+    EXPECT_EQ(SerialReplyLine_Max("FF00000000007F00180060500100"), 16u + 14 + 4 * 256);
+}

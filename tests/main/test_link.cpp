@@ -1,11 +1,14 @@
 // The exchange, opening and closing on the virtual clock, against the in-process peer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "fakecpu/PeerProtocol.h"
 #include "main/Frames.h"
 #include "main/Link.h"
+#include "main/TaskSend.h"
+#include "shared/RegisterTable.h"
 #include "support/CaptureSink.h"
 #include "support/PeerSettings.h"
 #include "support/VirtualPorts.h"
@@ -19,6 +22,8 @@ using Texts = std::vector<std::string>;
 const std::string kTaskErr = "Task Code Error Occurred";
 const std::string kTimeOut = "Time Out Occurred";
 const std::string kWatchdog = "Time Out(10s)Occurred\r\r";
+const std::string kDropped = "Transmission Error on Ethernet.Err Number(40006)";
+const std::string kLost = "Unexpected error is detected.Err Number(8018)";
 
 // Default knobs with f applied.
 template <class F> FaultKnobs knobsWith(F f)
@@ -61,7 +66,7 @@ public:
     const Link::State& st() const { return link->state(); }
     bool failed() const { return pub.set.LinkKind == 0 ? st().SerialError == 1 : st().EthError == 1; }
     bool linkOpen() const { return pub.set.LinkKind == 0 ? com->isOpen() : sock->state() == 7; }
-    void exchange(std::string task) { link->TaskCode_Exchange(task); }
+    ExchangeResult exchange(std::string task) { return link->TaskCode_Exchange(task); }
     // Opens the link with the opening request only and forgets what that sent.
     void open()
     {
@@ -369,6 +374,9 @@ TEST_F(LinkTest, LineWaitAndCommEvents)
 
 // ------------------------------------------------------------------ Ethernet exchange
 
+// A one-word read, so that the answer's data counts.
+const char* const kReadTask = "A0080000001001";
+
 TEST_F(LinkTest, EthernetExchangeFaults)
 {
     const struct {
@@ -379,15 +387,21 @@ TEST_F(LinkTest, EthernetExchangeFaults)
         bool open;
         int minSends; // -1: do not check
         int maxSends;
+        int64_t maxMs;
     } cases[] = {
-        {"plain", {}, true, {}, true, 1, 1},
-        {"busy three times", knobsWith([](FaultKnobs& x) { x.busyTimes = 3; }), true, {}, true, 4, 4},
-        {"busy for ever", knobsWith([](FaultKnobs& x) { x.busyTimes = 1'000'000; }), false, {kWatchdog}, false, 100, 100'000},
-        {"error status", knobsWith([](FaultKnobs& x) { x.errorReplies = 1; }), false, {kTaskErr}, true, 1, 1},
-        {"too short for the status", knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 6; }), false, {kTaskErr}, true, 1, 1},
-        {"silence", knobsWith([](FaultKnobs& x) { x.silentRequests = 1; }), false, {kWatchdog}, false, 1, 1},
-        {"dropped connection", knobsWith([](FaultKnobs& x) { x.dropConnections = 1; }), false, {kWatchdog}, false, 1, 1},
-        {"slow answer", knobsWith([](FaultKnobs& x) { x.slowMs = 9000; }), true, {}, true, 1, 1},
+        {"plain", {}, true, {}, true, 1, 1, 10},
+        {"busy three times", knobsWith([](FaultKnobs& x) { x.busyTimes = 3; }), true, {}, true, 4, 4, 20},
+        {"busy for ever", knobsWith([](FaultKnobs& x) { x.busyTimes = 1'000'000; }), false, {kWatchdog}, false, 100, 100'000, 10'001},
+        {"error status", knobsWith([](FaultKnobs& x) { x.errorReplies = 1; }), false, {kTaskErr}, true, 1, 1, 10},
+        // Short answers wait for the rest, which never comes, as a silent peer does.
+        {"too short for the status", knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 6; }), false, {kWatchdog}, false, 1, 1, 10'001},
+        {"data cut short", knobsWith([](FaultKnobs& x) { x.shortReplies = 1; x.shortLength = 8; }), false, {kWatchdog}, false, 1, 1, 10'001},
+        {"silence", knobsWith([](FaultKnobs& x) { x.silentRequests = 1; }), false, {kWatchdog}, false, 1, 1, 10'001},
+        {"dropped connection", knobsWith([](FaultKnobs& x) { x.dropConnections = 1; }), false, {kDropped}, false, 1, 1, 10},
+        {"slow answer", knobsWith([](FaultKnobs& x) { x.slowMs = 9000; }), true, {}, true, 1, 1, 9010},
+        {"late answer", knobsWith([](FaultKnobs& x) { x.lateAnswers = 1; }), false, {kWatchdog}, false, 1, 1, 10'001},
+        {"split answer", knobsWith([](FaultKnobs& x) { x.splitAnswers = 1; x.splitBytes = 3; }), true, {}, true, 1, 1, 100},
+        {"split busy answers", knobsWith([](FaultKnobs& x) { x.busyTimes = 2; x.splitAnswers = 3; x.splitBytes = 1; }), true, {}, true, 3, 3, 500},
     };
     cpu.hook = [](const std::string&) { return CpuAnswer{0, "BEEF"}; };
     for (const auto& c : cases) {
@@ -395,13 +409,17 @@ TEST_F(LinkTest, EthernetExchangeFaults)
         setup(1, 1, "");
         open();
         sock->peer().setKnobs(c.knobs);
-        exchange("0123");
+        const int64_t t0 = rt->nowMs();
+        const ExchangeResult r = exchange(kReadTask);
+        EXPECT_LE(rt->nowMs() - t0, c.maxMs);
+        EXPECT_EQ(r.done, c.ok);
         EXPECT_EQ(st().EthError, c.ok ? 0 : 1);
         EXPECT_EQ(sink.texts, c.messages);
         EXPECT_EQ(sock->state() == 7, c.open);
         EXPECT_GE(int(sock->sent.size()), c.minSends);
         EXPECT_LE(int(sock->sent.size()), c.maxSends);
         for (const auto& s : sock->sent) EXPECT_EQ(s.bytes, sock->sent.front().bytes) << "repeats send the request";
+        EXPECT_EQ(r.reply, c.ok ? "00FFFF000000BEEF" : "");
         if (c.ok) {
             EXPECT_EQ(st().EthReplyHex, "00FFFF000000BEEF");
         }
@@ -409,17 +427,136 @@ TEST_F(LinkTest, EthernetExchangeFaults)
     }
 }
 
-TEST_F(LinkTest, EthernetOneByteAnswerIsIgnored)
+// TCP delivers an answer in whatever pieces the network makes of it: the pieces are
+// gathered until the answer the request implies is whole, and it is judged once.
+TEST_F(LinkTest, EthernetAnswerIsGatheredFromItsPieces)
 {
-    setup(1, 1, "");
-    open();
-    sock->peerOn = false;
-    rt->at(rt->nowMs() + 5, [this] { sock->inject({0x80}); });
-    rt->at(rt->nowMs() + 20, [this] { sock->inject({0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x42}); });
-    exchange("0123");
-    EXPECT_EQ(st().EthError, 0);
-    EXPECT_EQ(st().EthReplyHex, "00FFFF00000042");
-    EXPECT_TRUE(sink.texts.empty());
+    using Bytes = std::vector<uint8_t>;
+    const Bytes head{0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00};
+    auto answer = [&](uint8_t status, Bytes data) {
+        Bytes a = head;
+        a.push_back(status);
+        a.insert(a.end(), data.begin(), data.end());
+        return a;
+    };
+    const Bytes twoWords = answer(0x00, {0x12, 0x34, 0x56, 0x78});
+    const Bytes memory = answer(0x00, {0x7F, 0xAB, 0xCD, 0xEF, 0x01});
+    // Cuts a stream after the given lengths; what remains is the last piece.
+    auto cut = [](const Bytes& all, std::vector<std::size_t> lengths) {
+        std::vector<Bytes> pieces;
+        std::size_t at = 0;
+        for (std::size_t n : lengths) {
+            pieces.emplace_back(all.begin() + long(at), all.begin() + long(at + n));
+            at += n;
+        }
+        if (at < all.size()) pieces.emplace_back(all.begin() + long(at), all.end());
+        return pieces;
+    };
+    auto join = [](Bytes a, const Bytes& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const struct {
+        const char* name;
+        const char* task;
+        std::vector<Bytes> pieces; // 10 ms apart
+        bool ok;
+        const char* hex;
+        Texts messages;
+        int sends;
+    } cases[] = {
+        {"one piece", "A4020800000208000003", {twoWords}, true, "00FFFF00000012345678", {}, 1},
+        {"one byte, then the rest", "A4020800000208000003", cut(twoWords, {1}), true, "00FFFF00000012345678", {}, 1},
+        {"three and four bytes, then the data", "A4020800000208000003", cut(twoWords, {3, 4}), true, "00FFFF00000012345678", {}, 1},
+        {"byte by byte", "A4020800000208000003", cut(twoWords, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}), true, "00FFFF00000012345678", {}, 1},
+        {"bytes beyond the answer are not kept", "A4020800000208000003", {join(twoWords, {0x9A, 0xBC})}, true, "00FFFF00000012345678", {}, 1},
+        {"nor those arriving after it", "A4020800000208000003", {twoWords, {0x9A, 0xBC}}, true, "00FFFF00000012345678", {}, 1},
+        {"a request without data is whole at its status", "0123", cut(join(answer(0x00, {}), {0x42}), {3}), true, "00FFFF000000", {}, 1},
+        {"memory words after the echo", "7F0000C0602C04", cut(memory, {8}), true, "00FFFF0000007FABCDEF01", {}, 1},
+        {"error status, whole at its status", "A4020800000208000003", cut(answer(0x51, {}), {6}), false, "", {kTaskErr}, 1},
+        {"busy in pieces, then done", "A4020800000208000003", {{0x80, 0x00, 0xFF}, {0xFF, 0x00, 0x00, 0x08}}, true, "00FFFF00000012345678", {}, 2},
+        {"too short for the status", "0123", {{0x80, 0x00, 0xFF}}, false, "", {kWatchdog}, 1},
+        {"data cut short", "A4020800000208000003", {Bytes(twoWords.begin(), twoWords.begin() + 9)}, false, "", {kWatchdog}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setup(1, 1, "");
+        open();
+        sock->peerOn = false;
+        // The first request is answered by the pieces, a repeat after busy by the whole answer.
+        sock->onSend = [&](const Bytes&) {
+            int64_t at = rt->nowMs() + 5;
+            if (sock->sent.size() == 1)
+                for (const Bytes& p : c.pieces) sock->deliver(p, at), at += 10;
+            else
+                sock->deliver(twoWords, at);
+        };
+        const ExchangeResult r = exchange(c.task);
+        EXPECT_EQ(r.done, c.ok);
+        EXPECT_EQ(r.reply, c.hex);
+        EXPECT_EQ(sink.texts, c.messages);
+        EXPECT_EQ(int(sock->sent.size()), c.sends);
+        EXPECT_EQ(sock->state() == 7, c.messages != Texts{kWatchdog});
+    }
+}
+
+// An answer that comes after the watchdog fired, while its message is still up, belongs to
+// an exchange that has failed: nothing of it is stored, the opening or task fails, and the
+// link stays closed. Both links.
+TEST_F(LinkTest, AnswerAfterTheWatchdogFiredIsNotTaken)
+{
+    const int row = 100;
+    const struct {
+        const char* name;
+        int kind;
+        const char* before; // the request after this one is answered late ("" the first)
+        int task;           // 0: the opening
+    } cases[] = {
+        {"opening, Ethernet", 1, "", 0},
+        {"opening, RS-232C", 0, "", 0},
+        {"status words, Ethernet", 1, "1700", 5},
+        {"status words, RS-232C", 0, "1700", 5},
+        {"register read, Ethernet", 1, "A403", 3},
+        {"register read, RS-232C", 0, "A403", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setup(c.kind, 1, "");
+        ModuleType_Set(pub, 2);
+        CodeTable_Set7W(pub.reg);
+        pub.set.RusRemoteNo = "0", pub.set.RusUnitNo = "1", pub.set.RusSlotNo = "2";
+        Tasks tasks(pub, *link, sink);
+        const std::string readBefore = pub.reg.ReadData[row];
+        cpu.hook = [&](const std::string& t) {
+            if (*c.before && t.rfind(c.before, 0) == 0) peer().withKnobs([](FaultKnobs& k) { k.lateAnswers = 1; });
+            return CpuAnswer{0, "123456789ABC"}; // enough words for every read
+        };
+        // The message box stays up for a second; the answer arrives meanwhile (10.3 s).
+        sink.onShow = [this](const std::string&) {
+            if (link->Timer1.enabled()) ++shownWithWatchdog;
+            rt->advance(1000);
+        };
+        int result = 0;
+        if (c.task == 0) {
+            peer().withKnobs([](FaultKnobs& k) { k.lateAnswers = 1; });
+            result = link->CpuConnect(2);
+        } else {
+            ASSERT_EQ(link->CpuConnect(2), 1);
+            result = tasks.TaskSend(c.task, row);
+        }
+        EXPECT_EQ(result, 2);
+        EXPECT_EQ(sink.texts, Texts{kWatchdog});
+        EXPECT_FALSE(linkOpen());
+        EXPECT_EQ(pub.StatusReg_Data[0], "");
+        EXPECT_EQ(pub.reg.ReadData[row], readBefore);
+        const Texts sent = peer().tasks();
+        EXPECT_TRUE(*c.before == 0 || std::find_if(sent.begin(), sent.end(), [&](const std::string& t) {
+                        return t.rfind(c.before, 0) == 0;
+                    }) != sent.end()) << "the late answer came where it should";
+        rt->advance(20'000);
+        EXPECT_EQ(sink.texts, Texts{kWatchdog}) << "nothing more follows";
+        cpu.hook = nullptr;
+    }
 }
 
 TEST_F(LinkTest, EthernetLateAnswerBetweenExchangesIsDropped)
@@ -446,6 +583,29 @@ TEST_F(LinkTest, EthernetExchangeOnADroppedConnectionIsReported)
     EXPECT_EQ(sink.texts, Texts{"Transmission Error on Ethernet.Err Number(40006)"});
     EXPECT_EQ(sock->state(), 0);
     EXPECT_FALSE(link->Timer1.enabled());
+
+    // Dropped during an exchange: ended at once, unless the whole answer came before.
+    const struct { const char* name; std::vector<uint8_t> before; bool ok; Texts messages; } cases[] = {
+        {"part of the answer", {0x80, 0x00, 0xFF, 0xFF}, false, {kDropped}},
+        {"nothing", {}, false, {kDropped}},
+        {"the whole answer", {0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00}, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setup(1, 1, "");
+        open();
+        sock->peerOn = false;
+        sock->onSend = [&](const std::vector<uint8_t>&) {
+            if (!c.before.empty()) sock->inject(c.before, 5);
+            rt->after(5, [this] { sock->dropNow(); });
+        };
+        const int64_t t0 = rt->nowMs();
+        EXPECT_EQ(exchange("0123").done, c.ok);
+        EXPECT_EQ(sink.texts, c.messages);
+        EXPECT_LE(rt->nowMs() - t0, 10);
+        rt->advance(10);
+        EXPECT_EQ(sock->state(), c.ok ? 8 : 0) << "closed by the link when it failed";
+    }
 }
 
 // ------------------------------------------------------------------ guards and closing
@@ -599,6 +759,87 @@ TEST_F(LinkTest, SerialPortLostDuringTheExchangeIsReported)
         EXPECT_FALSE(link->Timer1.enabled());
         EXPECT_LT(rt->nowMs() - start, 1000) << "no waiting for the watchdog";
     }
+}
+
+// A device that hangs up while the link is open, between exchanges: the next exchange
+// reports it at once and sends nothing, the closing request too; a hang-up played by the
+// peer in answer to a request ends that exchange the same way.
+TEST_F(LinkTest, SerialHangUpIsReportedAndClosesTheLink)
+{
+    open();
+    com->hangUp();
+    const int64_t t0 = rt->nowMs();
+    const ExchangeResult r = exchange("0123");
+    EXPECT_FALSE(r.done);
+    EXPECT_EQ(sink.texts, Texts{kLost});
+    EXPECT_TRUE(com->written.empty());
+    EXPECT_LT(rt->nowMs() - t0, 10);
+
+    setup(0, 1, "");
+    open();
+    com->hangUp();
+    link->TSK1600();
+    EXPECT_EQ(sink.texts, (Texts{kLost, kTaskErr}));
+    EXPECT_TRUE(com->written.empty());
+    link->POCLS();
+    link->TSK1600(); // closed by us now: nothing
+    EXPECT_EQ(sink.texts.size(), 2u);
+
+    for (int proc : {1, 2}) {
+        setup(0, proc, "");
+        open();
+        com->peer().withKnobs([](FaultKnobs& k) { k.hangUps = 1; });
+        const int64_t t1 = rt->nowMs();
+        EXPECT_FALSE(exchange("0123").done);
+        EXPECT_EQ(sink.texts, Texts{kLost});
+        EXPECT_FALSE(com->isOpen());
+        EXPECT_LT(rt->nowMs() - t1, 200);
+        EXPECT_FALSE(link->Timer1.enabled());
+    }
+}
+
+// A peer that floods characters without a CR: the line keeps at most the longest reply any
+// request can get and drops the rest until the CR, then is judged as any line is; one that
+// never ends ends on the watchdog. The longest legal reply still comes through whole.
+TEST_F(LinkTest, SerialFloodWithoutCrIsCut)
+{
+    const std::string flood(1 << 20, 'A');
+    const struct {
+        const char* name;
+        std::string answer; // after STX, sent in answer to the request (procedure 2)
+        int code;
+        Texts messages;
+    } cases[] = {
+        {"flood, then CR", flood + "\r", SumCode, {kTaskErr}},
+        {"flood without end", flood, 0, {kWatchdog}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setup(0, 2, "");
+        open();
+        com->peerOn = false;
+        com->onWrite = [&](const std::string& w) {
+            if (w[0] == STX) com->inject(std::string(1, STX) + c.answer, 5);
+        };
+        EXPECT_FALSE(exchange("0123").done);
+        EXPECT_EQ(sink.texts, c.messages);
+        if (c.code) {
+            EXPECT_EQ(st().TaskErrorCode, c.code);
+        }
+        EXPECT_LE(st().ReplyBody.size() + 2, SerialReplyLine_Max("0123"));
+    }
+
+    // A step read in the long memory form, with a station: the longest the tasks ask for.
+    std::string words = "FF00000000007F";
+    for (int w = 0; w < 36; ++w) words += "BEEF";
+    cpu.hook = [&](const std::string&) { return CpuAnswer{0, words}; };
+    setup(0, 1, "05");
+    open();
+    const ExchangeResult r = exchange("FF00000000007F0018006038" "0024");
+    ASSERT_TRUE(r.done);
+    EXPECT_EQ(r.reply, "F05FFFF00000" + words + peerSum("F05FFFF00000" + words));
+    EXPECT_TRUE(sink.texts.empty());
+    cpu.hook = nullptr;
 }
 
 TEST_F(LinkTest, Delays)

@@ -51,6 +51,7 @@ struct VirtualSerialRig {
     }
     Runtime& rt() { return clock; }
     void peerSend(const std::string& b) { port.inject(b); }
+    void hangUp() { port.hangUp(); }
     std::string peerReceived()
     {
         std::string all;
@@ -86,6 +87,11 @@ struct QtSerialRig {
     }
     Runtime& rt() { return clock; }
     void peerSend(const std::string& b) { (void)!::write(master, b.data(), b.size()); }
+    void hangUp()
+    {
+        ::close(master);
+        master = -1;
+    }
     std::string peerReceived()
     {
         char buf[512];
@@ -214,6 +220,24 @@ TYPED_TEST(SerialPortContract, ClosedPortIsInert)
     EXPECT_EQ(p.inBufferCount(), 0);
 }
 
+// The device at the other end goes away: the port closes itself, so nothing is left to
+// wake the program over and over (a hung-up pty is readable for ever), and the link sees a
+// port it did not close.
+TYPED_TEST(SerialPortContract, HangUpClosesThePort)
+{
+    SerialPort& p = this->port();
+    ASSERT_TRUE(p.setSettings("19200,e,7,1"));
+    ASSERT_TRUE(p.open());
+    this->rig.peerSend("\x06" "F\r");
+    ASSERT_TRUE(WaitFor(this->rig.rt(), [&] { return p.inBufferCount() == 3; }, 2000));
+    this->rig.hangUp();
+    EXPECT_TRUE(WaitFor(this->rig.rt(), [&] { return !p.isOpen(); }, 1000));
+    EXPECT_EQ(p.inBufferCount(), 0);
+    p.output("\x05" "F1\r"); // dropped, no fault
+    p.close();
+    EXPECT_FALSE(p.isOpen());
+}
+
 // ------------------------------------------------------------------ TCP rigs
 
 struct VirtualTcpRig {
@@ -230,7 +254,8 @@ struct VirtualTcpRig {
         for (const auto& s : sock.sent) all.insert(all.end(), s.bytes.begin(), s.bytes.end());
         return all;
     }
-    void peerClose() { sock.dropNow(); }
+    // After whatever was sent before, as the connection carries it.
+    void peerClose() { clock.after(0, [this] { sock.dropNow(); }); }
 
     VirtualRuntime clock;
     PlainCpuModel cpu;
@@ -348,6 +373,21 @@ TYPED_TEST(TcpClientContract, ConnectSendReceiveClose)
 TYPED_TEST(TcpClientContract, PeerThatClosesOrIsNotThere)
 {
     TcpClient& s = this->sock();
+    this->connect();
+    // What the peer sent right before it closed is still taken.
+    const std::vector<uint8_t> last{0x80, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x12, 0x34};
+    this->rig.peerSend(last);
+    this->rig.peerClose();
+    std::vector<uint8_t> got;
+    ASSERT_TRUE(WaitFor(this->rig.rt(), [&] {
+        const std::vector<uint8_t> more = s.getData();
+        got.insert(got.end(), more.begin(), more.end());
+        return s.state() != 7 && got.size() >= last.size();
+    }, 2000));
+    EXPECT_EQ(got, last);
+    EXPECT_NE(s.state(), 0);
+    s.close();
+
     this->connect();
     this->rig.peerClose();
     // Dropped by the peer: neither connected nor closed by us, until we close it.

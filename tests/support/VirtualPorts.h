@@ -136,7 +136,12 @@ public:
         for (const PeerOut& o : engine_.receive(bytes, rt_.nowMs() * 1000)) {
             t += o.delayUs + (first ? int64_t(latencyMs) * 1000 : 0);
             first = false;
-            deliver(o.bytes, virtual_detail::ceilMs(t));
+            if (o.closeConnection) {
+                const uint64_t gen = gen_;
+                rt_.at(virtual_detail::ceilMs(t), [this, gen] { if (gen == gen_) hangUp(); });
+            } else {
+                deliver(o.bytes, virtual_detail::ceilMs(t));
+            }
         }
         lastDueUs_ = t;
     }
@@ -179,6 +184,7 @@ public:
     bool peerOn = true;
     int latencyMs = 1;
     int faultOnSend = 0;       // non-zero: sendData raises this error number
+    std::function<void(const std::vector<uint8_t>&)> onSend; // sees every request (scripted answers)
 
     // --- what happened ---
     std::vector<int64_t> connectTimes;
@@ -225,6 +231,7 @@ public:
         if (faultOnSend) throw PortFault(faultOnSend);
         if (state_ != 7) throw PortFault(40006);
         sent.push_back({rt_.nowMs(), bytes});
+        if (onSend) onSend(bytes);
         if (!peerOn) return;
         int64_t t = rt_.nowMs() * 1000 + int64_t(latencyMs) * 1000;
         for (const PeerOut& o : engine_.receive(bytes, rt_.nowMs() * 1000)) {

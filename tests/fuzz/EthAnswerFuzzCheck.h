@@ -105,9 +105,13 @@ inline std::string ethAnswerFuzzCheck(const std::string& in)
     if (whole.bytes() != inPieces.bytes()) return "the pieces gathered other bytes";
     if (!std::equal(whole.bytes().begin(), whole.bytes().end(), stream.begin())) return "not the start of the stream";
 
+    // After a busy answer the request goes again, and what arrives next is taken for the
+    // next answer: bytes trailing a busy answer are that answer's, not this one's.
+    Bytes answer = stream;
+    if (whole.whole() && whole.bytes()[kEthStatusByte] == 0x08) answer = whole.bytes();
     Outcome one, many;
-    std::string problem = exchange(task, {stream}, one);
-    if (problem.empty()) problem = exchange(task, pieces, many);
+    std::string problem = exchange(task, {answer}, one);
+    if (problem.empty()) problem = exchange(task, cut(answer, uint8_t(in[1])), many);
     if (!problem.empty()) return problem;
     if (!(one == many)) return "the exchange ended otherwise for the answer in pieces";
     return {};

@@ -1,5 +1,6 @@
 #include "params/ParamLayout.h"
 
+#include "params/ParamOptions.h"
 #include "shared/Conversions.h"
 
 namespace posmod {
@@ -114,10 +115,7 @@ std::string ParmZr4_CurrentText(const std::array<Public::Z4WordRec, 19>& words, 
     const Zr4ParamCell c = ParamZr4_Cell(row);
     auto word = [&](int w) -> const std::string& { return words[static_cast<size_t>(w)].Word; };
     switch (c.kind) {
-    case Zr4ParamKind::Option: {
-        const std::string& t = word(c.word);
-        return c.field < static_cast<int>(t.size()) ? t.substr(static_cast<size_t>(c.field), 1) : std::string();
-    }
+    case Zr4ParamKind::Option: return ModeText_Cha(word(c.word), row);
     case Zr4ParamKind::Word: return CurrentCellText(word(c.word), false, decimal);
     case Zr4ParamKind::Pair: return CurrentCellText(pairText(word(c.word + 1), word(c.word)), true, decimal);
     case Zr4ParamKind::None: break;

@@ -57,7 +57,7 @@ void ParamGrid_Headers(GridCells& g, bool decimal);
 // The "Current data" column from the data read from the module; empty on CSV work.
 void ParamJV_FillCurrent(GridCells& g, const Public& p, bool decimal);
 void Param7W_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal);
-// Rows 12-23 as values; rows 1-11 as the 4-bit field digit of their option word.
+// Rows 12-23 as values; rows 1-11 as the option texts of their fields (ModeText_Cha).
 void ParamZr4_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal);
 
 // The text of one four-axis row from the words of an axis as read.

@@ -1,6 +1,8 @@
 #include "transfer/Sequences.h"
 
 #include "shared/FormNumbers.h"
+#include "transfer/AutoWrite.h"
+#include "transfer/ParamWrite.h"
 #include "transfer/ReadSequences.h"
 
 namespace posmod {
@@ -15,22 +17,32 @@ const SequenceRow* SequenceTable::find(int mode) const
 namespace {
 // One sequence for every family.
 std::array<Sequence, 3> all(Sequence s) { return {s, s, s}; }
+// A write reads the grids of its own family's editor; for another family it is not run.
+std::array<Sequence, 3> only(ModelFamily f, Sequence s)
+{
+    std::array<Sequence, 3> run;
+    run[static_cast<size_t>(f)] = std::move(s);
+    return run;
+}
+std::array<Sequence, 3> oneAxis(Sequence s) { return only(ModelFamily::OneAxis, std::move(s)); }
+std::array<Sequence, 3> twoAxis(Sequence s) { return only(ModelFamily::TwoAxis, std::move(s)); }
+std::array<Sequence, 3> fourAxis(Sequence s) { return only(ModelFamily::FourAxis, std::move(s)); }
 } // namespace
 
 const SequenceTable& Sequences_Table()
 {
     using namespace form;
-    // Modes 2-4 and 6-10 are registered with their callers; their sequences come with the
-    // write and CSV transfers and answer "not run" until then.
+    // Modes 9 and 10 are registered with their caller; their sequences come with the CSV
+    // transfers and answer "not run" until then.
     static const SequenceTable table{{
         {1, frmMain, all(ParamRead_Run)},
-        {2, frmParmJV, {}},
-        {3, frmParmZr4, {}},
-        {4, frmParm7W, {}},
+        {2, frmParmJV, oneAxis(CpuPrmWriteJVsub)},
+        {3, frmParmZr4, fourAxis(CpuPrmWriteZ4sub)},
+        {4, frmParm7W, twoAxis(CpuPrmWrite7Wsub)},
         {5, frmMain, all(AutoRead_Run)},
-        {6, frmAutoRunJVMode, {}},
-        {7, frmAutoRunZr4Mode, {}},
-        {8, frmAutoRun7WMode, {}},
+        {6, frmAutoRunJVMode, oneAxis(CpuAutoWriteJVsub)},
+        {7, frmAutoRunZr4Mode, fourAxis(CpuAutoWriteZ4sub)},
+        {8, frmAutoRun7WMode, twoAxis(CpuAutoWrite7Wsub)},
         {9, frmMain, {}},
         {10, frmMain, {}},
         {11, frmAutoRunZr4Mode, all(TeachRead_Run)},

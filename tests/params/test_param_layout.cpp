@@ -128,21 +128,38 @@ TEST(ParamLayout, FourAxisCurrentColumn)
     Public p;
     Public_Reset(p);
     for (size_t w = 0; w < 19; ++w) p.Z4PrmData[1][w].Word = hex4(0x0100 + int(w));
-    p.Z4PrmData[1][0].Word = "0200";
+    p.Z4PrmData[1][0].Word = "1234";
+    p.Z4PrmData[1][1].Word = "F123";
+    p.Z4PrmData[1][2].Word = "1205";
     p.Z4PrmData[1][18].Word = "FFFF";
     MemGrid g = ParamGrid(kParamRowsZr4);
+    // The option rows as texts of their word's fields; a code without text says so.
+    const char* const options[] = {"Move to CCW", "High speed homing 1(Off edge stop)", "No Corresponding Data",
+                                   "No Corresponding Data", "x10", "x100", "degree",
+                                   "CW pulse / CCW pulse(positive logic)", "+O.RUN input is invalid",
+                                   "Input valid (When the input is OFF)", "COIN is invalid / SRDY is invalid"};
+    for (bool decimal : {false, true}) {
+        SCOPED_TRACE(decimal);
+        ParamZr4_FillCurrent(g, 1, p, decimal);
+        for (int row = 1; row <= 11; ++row) EXPECT_EQ(g.TextMatrix(row, 2), options[row - 1]) << row;
+    }
     ParamZr4_FillCurrent(g, 1, p, false);
-    EXPECT_EQ(g.TextMatrix(2, 2), "2");          // field 2 of word 0
     EXPECT_EQ(g.TextMatrix(12, 2), "0103");      // word 3
     EXPECT_EQ(g.TextMatrix(20, 2), "010C010B");  // words 12 & 11
     ParamZr4_FillCurrent(g, 1, p, true);
-    EXPECT_EQ(g.TextMatrix(2, 2), "2");          // option rows are never decimal
     EXPECT_EQ(g.TextMatrix(12, 2), "259");
     EXPECT_EQ(g.TextMatrix(23, 2), "-65263");    // FFFF0111 signed
-    // An axis not read: empty words, empty cells.
+    // An axis not read: empty words, no option texts, empty values.
     ParamZr4_FillCurrent(g, 0, p, false);
-    EXPECT_EQ(g.TextMatrix(1, 2), "");
+    EXPECT_EQ(g.TextMatrix(1, 2), "No Corresponding Data");
+    EXPECT_EQ(g.TextMatrix(11, 2), "No Corresponding Data");
     EXPECT_EQ(g.TextMatrix(20, 2), "");
+    // Opened on a file: the column stays empty.
+    p.DataSourceCaption = "[Csv file]";
+    ParamZr4_FillCurrent(g, 1, p, false);
+    EXPECT_EQ(g.TextMatrix(1, 2), "");
+    EXPECT_EQ(g.TextMatrix(12, 2), "");
+    p.DataSourceCaption.clear();
     p.Z4PrmData[1][12].Word = "";
     ParamZr4_FillCurrent(g, 1, p, false);
     EXPECT_EQ(g.TextMatrix(20, 2), "");

@@ -246,7 +246,7 @@ TEST(SendMain, OtherModesRunTheirSequenceAndCloseOnlyAfterDoneOrCancelled)
 
 TEST(SendMain, UnbuiltSequencesAreNeverReportedDone)
 {
-    for (int mode : {2, 3, 4, 6, 7, 8, 9, 10}) {
+    for (int mode : {9, 10}) {
         for (int type : {1, 2, 5}) {
             SCOPED_TRACE(std::to_string(mode) + "/" + std::to_string(type));
             Rig rig;

@@ -121,7 +121,7 @@ const std::map<std::string, Check>& ReadChecks()
         {"frmParmZr4",
          [](Forms& f) {
              auto& g = f.window<frmParmZr4>().PrmZ4FlexGrid;
-             EXPECT_EQ(g[2]->TextMatrix(2, 2), "2");      // field 2 of word 0 = 0200
+             EXPECT_EQ(g[2]->TextMatrix(2, 2), "High speed homing 1(Off edge stop)"); // code 2 of word 0 = 0200
              EXPECT_EQ(g[3]->TextMatrix(12, 2), "0303");  // word 3
              EXPECT_EQ(g[1]->TextMatrix(20, 2), "010C010B"); // words 12 & 11
              EXPECT_EQ(g[0]->TextMatrix(23, 2), "00120011");

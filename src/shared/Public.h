@@ -41,6 +41,10 @@ struct Public {
     using OptionListArray = std::array<std::string, 11>;
     OptionListArray OptionList;
 
+    // --- parameter editors: what the operation-mode display decodes ---
+    int RunModeCol = 2;      // 2 "Current data", 3 "Setting data"
+    int RunModeDecimal = 0;  // 1 while the calling editor shows decimal values
+
     // --- link: the task-code set chosen at every opening (the link's own state is in Link) ---
     std::string TaskCode1, TaskCode2, TaskCode3;
 

@@ -192,8 +192,10 @@ QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName,
 
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
 {
+    // A caption's "&" would mark a mnemonic: doubled, it shows as itself.
     for (int t = 0; t < tabs->count(); ++t)
-        tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes)));
+        tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes))
+                                .replace('&', "&&"));
     tabs->setCurrentIndex(0);
 }
 

@@ -68,7 +68,7 @@ QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o,
                            QPushButton*& execute, const char* executeName);
 // One tab page per grid, the grids named gridName(0), gridName(1), ...
 QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids);
-// Tab captions from the axis names, cut to maxBytes; the first tab in front.
+// Tab captions from the axis names, cut to maxBytes, "&" shown as itself; the first tab in front.
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
 
 // A grid laid out as the core's layout says: its columns' widths and alignments, its size,

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ struct StubTasks : TaskOps {
     int items = 0;
     int failOnItem = 0, failCode = 2;
     int cancelOnItem = 0;
+    // Runs after a register row was read, to answer other words than the default.
+    std::function<void(int row)> onRead;
     explicit StubTasks(Public& p) : pub(p) {}
 
     int TaskSend(int taskNo, int index) override
@@ -62,6 +65,7 @@ struct StubTasks : TaskOps {
             const auto r = static_cast<size_t>(index);
             pub.reg.ReadData[r] = hex4(index);
             if (!pub.reg.ReadDataH[r].empty()) pub.reg.ReadDataH[r] = hex4(0x1000 + index);
+            if (onRead) onRead(index);
         } else if (taskNo == 6) {
             for (size_t w = 0; w < 19; ++w) pub.Z4PrmData[static_cast<size_t>(index)][w].Word = hex4(index * 0x100 + int(w));
         } else if (taskNo == 7) {

@@ -333,12 +333,18 @@ TEST_F(UiTest, EditorRefusesToCloseWhileATransferRuns)
 TEST_F(UiTest, DecimalDisplayShowsTheValuesReadSigned)
 {
     frmMain& m = start();
+    // The module answers these words to the parameter read.
+    tasks->onRead = [this](int row) {
+        if (row == 12) {
+            forms->pub.reg.ReadDataH[12] = "FFFF";
+            forms->pub.reg.ReadData[12] = "FFFE";
+        } else if (row == 4) {
+            forms->pub.reg.ReadData[4] = "FFFF";
+        }
+    };
     m.ParmSetCommand->click();
     frmParmJV& e = forms->window<frmParmJV>();
     ASSERT_TRUE(e.isVisible());
-    forms->pub.reg.ReadDataH[12] = "FFFF";
-    forms->pub.reg.ReadData[12] = "FFFE";
-    forms->pub.reg.ReadData[4] = "FFFF";
     e.DecOption->click();
     EXPECT_EQ(e.PrmFlexGrid->TextMatrix(0, 2), "Current data(Dec)");
     EXPECT_EQ(e.PrmFlexGrid->TextMatrix(1, 2), "3");

@@ -1,5 +1,6 @@
 #include "params/ui/frmParm7W.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,10 +9,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/FlexGrid.h"
+#include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
-#include "shared/Public.h"
+#include "params/ui/frmRunMode.h"
+#include "platform/FlexGrid.h"
 #include "shared/Conversions.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
+#include "shared/NameTables.h"
+#include "shared/Public.h"
+#include "shared/ui/CellEditor.h"
+#include "transfer/Transfer.h"
 
 namespace posmod {
 
@@ -22,6 +30,9 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     for (int i = 0; i < 2; ++i) PrmHFlexGrid[static_cast<size_t>(i)] = NewGrid(this, ArrayName("PrmHFlexGrid", i));
     X_Label = NewLabel(this, "X_Label", "X axis data");
     Y_Label = NewLabel(this, "Y_Label", "Y axis data");
+    // Axis names are shown as they are, never read as markup.
+    X_Label->setTextFormat(Qt::PlainText);
+    Y_Label->setTextFormat(Qt::PlainText);
     SelHText = NewText(this, "SelHText");
     SelHText->hide();
 
@@ -61,14 +72,21 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(options, 2, 0, 1, 2);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    // Editing, writing, CSV files, printing and the mode display come with the full editor.
-    MarkNotBuilt({RunModeHCommand, Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, SendH_Command, PrnCommand, DefaultH_Command,
-                  CancelH_Command});
+    // Writing and the CSV files come with the write and CSV services; printing with the preview.
+    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, SendH_Command, PrnCommand});
 
+    editor_ = std::make_unique<CellEditor>(SelHText, nullptr, std::vector<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]},
+                                           ParamJV_Rules(), messages_, nullptr);
+    connect(DecHOption, &QRadioButton::toggled, this, &frmParm7W::DecHOption_Toggled);
+    connect(CancelH_Command, &QPushButton::clicked, this, &frmParm7W::CancelH_Command_Click);
+    connect(DefaultH_Command, &QPushButton::clicked, this, &frmParm7W::DefaultH_Command_Click);
+    connect(SendH_Command, &QPushButton::clicked, this, &frmParm7W::SendH_Command_Click);
+    connect(RunModeHCommand, &QPushButton::clicked, this, &frmParm7W::RunModeHCommand_Click);
     connect(EndH_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(HexHOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
     setupGrids();
 }
+
+frmParm7W::~frmParm7W() = default;
 
 void frmParm7W::setupGrids()
 {
@@ -78,32 +96,104 @@ void frmParm7W::setupGrids()
     }
 }
 
-void frmParm7W::Form_Load()
+void frmParm7W::setAxisLabels()
 {
-    const Public& p = pub_;
-    setModelTitle(p.DataSourceCaption + "Common parameter setting");
-    HexHOption->setChecked(true);
-    setupGrids();
-    ParmCsv7WFrame->setVisible(!p.DataSourceCaption.empty());
-    showCurrent();
-    X_Label->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[0], 50)));
-    Y_Label->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[1], 50)));
-    PrmHFlexGrid[0]->setRow(1);
-    PrmHFlexGrid[0]->setCol(3);
+    X_Label->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[0], 50)));
+    Y_Label->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[1], 50)));
 }
 
-void frmParm7W::showCurrent()
+void frmParm7W::Form_Load()
 {
-    for (int axis = 0; axis < 2; ++axis)
-        Param7W_FillCurrent(*PrmHFlexGrid[static_cast<size_t>(axis)], axis, pub_, DecHOption->isChecked());
+    Public& p = pub_;
+    setModelTitle(p.DataSourceCaption + "Common parameter setting");
+    editor_->Reset();
+    HexHOption->setChecked(true);
+    CpuRead7WOption->setChecked(true);
+    Pram7WOption2->setChecked(true);
+    setupGrids();
+    ParmName_Set(p);
+    int rows = 0;
+    const std::string* names = Model_ParamNames(p, p.ModuleType, rows);
+    for (int axis = 0; axis < 2; ++axis) {
+        FlexGrid* g = PrmHFlexGrid[static_cast<size_t>(axis)];
+        for (int k = 1; k <= kParamRows; ++k) g->setTextMatrix(k, 1, names && k <= rows ? names[k] : "");
+        Param7W_FillCurrent(*g, axis, p, false);
+    }
+    ParmCsv7WFrame->setVisible(!p.DataSourceCaption.empty());
+    setAxisLabels();
+    // The Y grid is left where its shaping ended; the box starts over X.
+    PrmHFlexGrid[1]->setRow(kParamRows);
+    PrmHFlexGrid[1]->setCol(2);
+    PrmHFlexGrid[0]->setRow(1);
+    PrmHFlexGrid[0]->setCol(3);
+    DefaultData_Set(p);
+    editor_->Reset();
+    editor_->LayOver(0);
+}
+
+void frmParm7W::closeEvent(QCloseEvent* e)
+{
+    if (!editor_->flush()) {
+        e->ignore();
+        return;
+    }
+    EditorBase::closeEvent(e);
+}
+
+void frmParm7W::DecHOption_Toggled(bool decimal)
+{
+    if (!editor_->SwitchDisplay(decimal)) return;
+    for (FlexGrid* g : PrmHFlexGrid) ParamGrid_Headers(*g, decimal);
+}
+
+void frmParm7W::CancelH_Command_Click()
+{
+    if (!editor_->flush()) return;
+    for (FlexGrid* g : PrmHFlexGrid)
+        for (int k = 1; k <= kParamRows; ++k) g->setTextMatrix(k, kParamSettingCol, "");
+    SelHText->clear();
+}
+
+void frmParm7W::DefaultH_Command_Click()
+{
+    if (!editor_->flush()) return;
+    HexHOption->setChecked(true);
+    for (FlexGrid* g : PrmHFlexGrid)
+        for (int k = 1; k <= kParamRows; ++k)
+            g->setTextMatrix(k, kParamSettingCol, pub_.PrmDefault[static_cast<size_t>(k)]);
+}
+
+void frmParm7W::SendH_Command_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParm7W, false);
+    transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
+    shell_.FormControl_Enable(form::frmParm7W, true);
+    PrmHFlexGrid[0]->setRow(1);
+    PrmHFlexGrid[0]->setCol(2);
+}
+
+void frmParm7W::RunModeHCommand_Click()
+{
+    if (!editor_->flush()) return;
+    pub_.RunModeDecimal = editor_->decimal() ? 1 : 0;
+    pub_.RunModeCol = CpuRead7WOption->isChecked() ? kParamCurrentCol : kParamSettingCol;
+    for (FlexGrid* g : PrmHFlexGrid)
+        if (g->TextMatrix(1, pub_.RunModeCol).empty()) {
+            messages_.show("No data the requirements", MsgIcon::Exclamation);
+            return;
+        }
+    frmRunMode d(pub_, {PrmHFlexGrid[0], PrmHFlexGrid[1]}, this);
+    d.move(pos());
+    shell_.execDialog(d);
 }
 
 EditorTable frmParm7W::editorTable()
 {
     EditorTable t;
-    for (FlexGrid* g : std::initializer_list<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]}) t.grids.push_back(g);
-    t.decimal = DecHOption->isChecked();
-    t.hexadecimal = HexHOption->isChecked();
+    for (FlexGrid* g : PrmHFlexGrid) t.grids.push_back(g);
+    t.decimal = editor_->decimal();
+    t.hexadecimal = !t.decimal;
     return t;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
-// The common-parameter editor of the two-axis models: X and Y side by side.
+// The common-parameter editor of the two-axis models: X and Y side by side, one edit box
+// serving both grids.
 #include <array>
+#include <memory>
 
 #include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
@@ -13,12 +15,16 @@ class QRadioButton;
 
 namespace posmod {
 
+class CellEditor;
+
 class frmParm7W : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    ~frmParm7W() override;
     void Form_Load() override;
     EditorTable editorTable() override;
+    CellEditor& cellEditor() { return *editor_; }
 
     std::array<FlexGrid*, 2> PrmHFlexGrid;
     QLabel* X_Label;
@@ -44,9 +50,19 @@ public:
     QPushButton* CancelH_Command;
     QPushButton* EndH_Command;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void setupGrids();
-    void showCurrent();
+    void setAxisLabels();
+    void DecHOption_Toggled(bool decimal);
+    void CancelH_Command_Click();
+    void DefaultH_Command_Click();
+    void SendH_Command_Click();
+    void RunModeHCommand_Click();
+
+    std::unique_ptr<CellEditor> editor_;
 };
 
 } // namespace posmod

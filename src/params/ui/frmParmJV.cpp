@@ -1,5 +1,6 @@
 #include "params/ui/frmParmJV.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,10 +9,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "platform/FlexGrid.h"
+#include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
+#include "params/ui/frmRunMode.h"
+#include "platform/FlexGrid.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
+#include "shared/NameTables.h"
 #include "shared/Public.h"
-#include "shared/Conversions.h"
+#include "shared/ui/CellEditor.h"
+#include "transfer/Transfer.h"
 
 namespace posmod {
 
@@ -55,26 +62,42 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(side, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
 
-    // Editing, writing, CSV files, printing and the mode display come with the full editor.
-    MarkNotBuilt({RunModeCommand, ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command, PrnCommand, Default_Command,
-                  Cancel_Command});
+    // Writing and the CSV files come with the write and CSV services; printing with the preview.
+    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command, PrnCommand});
 
+    editor_ = std::make_unique<CellEditor>(SelText, nullptr, std::vector<FlexGrid*>{PrmFlexGrid}, ParamJV_Rules(),
+                                           messages_, nullptr);
+    connect(DecOption, &QRadioButton::toggled, this, &frmParmJV::DecOption_Toggled);
+    connect(Cancel_Command, &QPushButton::clicked, this, &frmParmJV::Cancel_Command_Click);
+    connect(Default_Command, &QPushButton::clicked, this, &frmParmJV::Default_Command_Click);
+    connect(Send_Command, &QPushButton::clicked, this, &frmParmJV::Send_Command_Click);
+    connect(RunModeCommand, &QPushButton::clicked, this, &frmParmJV::RunModeCommand_Click);
     connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(HexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
 
     setupGrid();
 }
 
+frmParmJV::~frmParmJV() = default;
+
 void frmParmJV::Form_Load()
 {
-    const Public& p = pub_;
+    Public& p = pub_;
     setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Common parameter setting(JV-ZR)"));
+    editor_->Reset();
     HexOption->setChecked(true);
+    CpuReadOption->setChecked(true);
+    PramJVOption2->setChecked(true);
     setupGrid();
+    ParmName_Set(p);
+    int rows = 0;
+    const std::string* names = Model_ParamNames(p, p.ModuleType, rows);
+    for (int k = 1; k <= kParamRows; ++k) PrmFlexGrid->setTextMatrix(k, 1, names && k <= rows ? names[k] : "");
     ParmCsvJVFrame->setVisible(!p.DataSourceCaption.empty());
-    showCurrent();
+    ParamJV_FillCurrent(*PrmFlexGrid, p, false);
     PrmFlexGrid->setRow(1);
     PrmFlexGrid->setCol(3);
+    DefaultData_Set(p);
+    editor_->LayOver(0);
 }
 
 void frmParmJV::setupGrid()
@@ -83,14 +106,66 @@ void frmParmJV::setupGrid()
     ParamGrid_Shape(*PrmFlexGrid, kParamRows);
 }
 
-void frmParmJV::showCurrent() { ParamJV_FillCurrent(*PrmFlexGrid, pub_, DecOption->isChecked()); }
+void frmParmJV::closeEvent(QCloseEvent* e)
+{
+    // An entry left in the box goes into its cell first; a refused one keeps the window.
+    if (!editor_->flush()) {
+        e->ignore();
+        return;
+    }
+    EditorBase::closeEvent(e);
+}
+
+void frmParmJV::DecOption_Toggled(bool decimal)
+{
+    if (editor_->SwitchDisplay(decimal)) ParamGrid_Headers(*PrmFlexGrid, decimal);
+}
+
+void frmParmJV::Cancel_Command_Click()
+{
+    if (!editor_->flush()) return;
+    for (int k = 1; k <= kParamRows; ++k) PrmFlexGrid->setTextMatrix(k, kParamSettingCol, "");
+    SelText->clear();
+}
+
+void frmParmJV::Default_Command_Click()
+{
+    if (!editor_->flush()) return;
+    HexOption->setChecked(true);
+    for (int k = 1; k <= kParamRows; ++k)
+        PrmFlexGrid->setTextMatrix(k, kParamSettingCol, pub_.PrmDefault[static_cast<size_t>(k)]);
+}
+
+void frmParmJV::Send_Command_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmJV, false);
+    transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
+    shell_.FormControl_Enable(form::frmParmJV, true);
+    PrmFlexGrid->setRow(1);
+    PrmFlexGrid->setCol(2);
+}
+
+void frmParmJV::RunModeCommand_Click()
+{
+    if (!editor_->flush()) return;
+    pub_.RunModeDecimal = editor_->decimal() ? 1 : 0;
+    pub_.RunModeCol = CpuReadOption->isChecked() ? kParamCurrentCol : kParamSettingCol;
+    if (PrmFlexGrid->TextMatrix(1, pub_.RunModeCol).empty()) {
+        messages_.show("No data the requirements", MsgIcon::Exclamation);
+        return;
+    }
+    frmRunMode d(pub_, {PrmFlexGrid}, this);
+    d.move(pos());
+    shell_.execDialog(d);
+}
 
 EditorTable frmParmJV::editorTable()
 {
     EditorTable t;
-    for (FlexGrid* g : std::initializer_list<FlexGrid*>{PrmFlexGrid}) t.grids.push_back(g);
-    t.decimal = DecOption->isChecked();
-    t.hexadecimal = HexOption->isChecked();
+    t.grids.push_back(PrmFlexGrid);
+    t.decimal = editor_->decimal();
+    t.hexadecimal = !t.decimal;
     return t;
 }
 

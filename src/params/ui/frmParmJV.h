@@ -1,6 +1,8 @@
 #pragma once
 // The common-parameter editor of the one-axis model: the twelve parameters with the
-// values read from the module.
+// values read from the module, edited in place.
+#include <memory>
+
 #include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
 
@@ -11,12 +13,16 @@ class QRadioButton;
 
 namespace posmod {
 
+class CellEditor;
+
 class frmParmJV : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    ~frmParmJV() override;
     void Form_Load() override;
     EditorTable editorTable() override;
+    CellEditor& cellEditor() { return *editor_; }
 
     FlexGrid* PrmFlexGrid;
     QLineEdit* SelText;
@@ -40,9 +46,18 @@ public:
     QPushButton* Cancel_Command;
     QPushButton* End_Command;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void setupGrid();
-    void showCurrent();
+    void DecOption_Toggled(bool decimal);
+    void Cancel_Command_Click();
+    void Default_Command_Click();
+    void Send_Command_Click();
+    void RunModeCommand_Click();
+
+    std::unique_ptr<CellEditor> editor_;
 };
 
 } // namespace posmod

@@ -1,5 +1,6 @@
 #include "params/ui/frmParmZr4.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,11 +8,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
 #include "platform/FlexGrid.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
+#include "shared/NameTables.h"
+#include "shared/ui/CellEditor.h"
+#include "transfer/Transfer.h"
 
 namespace posmod {
 
@@ -50,13 +58,24 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // Editing, writing, CSV files and printing come with the full editor.
-    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, SendZ4_Command, PrnZ4Command, DefaultZ4_Command, CancelZ4_Command});
+    // Writing and the CSV files come with the write and CSV services; printing with the preview.
+    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, SendZ4_Command, PrnZ4Command});
 
+    editor_ = std::make_unique<CellEditor>(SelHText, PrmSelZ4Combo,
+                                           std::vector<FlexGrid*>(PrmZ4FlexGrid.begin(), PrmZ4FlexGrid.end()),
+                                           ParamZr4_Rules(), messages_, nullptr);
+    // A tab switch is a way out of the box, as a button is.
+    editor_->guardPresses(AutoSSTab->tabBar());
+    connect(AutoSSTab, &QTabWidget::currentChanged, this, [this] { editor_->flush(); });
+    connect(DecZ4Option, &QRadioButton::toggled, this, &frmParmZr4::DecZ4Option_Toggled);
+    connect(CancelZ4_Command, &QPushButton::clicked, this, &frmParmZr4::CancelZ4_Command_Click);
+    connect(DefaultZ4_Command, &QPushButton::clicked, this, &frmParmZr4::DefaultZ4_Command_Click);
+    connect(SendZ4_Command, &QPushButton::clicked, this, &frmParmZr4::SendZ4_Command_Click);
     connect(EndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(HexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
     setupGrids();
 }
+
+frmParmZr4::~frmParmZr4() = default;
 
 void frmParmZr4::setupGrids()
 {
@@ -66,33 +85,91 @@ void frmParmZr4::setupGrids()
     }
 }
 
-void frmParmZr4::Form_Load()
+FlexGrid* frmParmZr4::shownGrid() const
 {
-    const Public& p = pub_;
-    setModelTitle(p.DataSourceCaption + "Common parameter setting");
-    HexZ4Option->setChecked(true);
-    setupGrids();
-    SetAxisTabs(AutoSSTab, p.set, 20);
-    const bool csv = !p.DataSourceCaption.empty();
-    PramReadZ4Frame->setVisible(csv);
-    PramWriteZ4Frame->setVisible(csv);
-    showCurrent();
-    PrmZ4FlexGrid[0]->setRow(1);
-    PrmZ4FlexGrid[0]->setCol(3);
+    const int t = AutoSSTab->currentIndex();
+    return PrmZ4FlexGrid[static_cast<size_t>(t >= 0 && t < 4 ? t : 0)];
 }
 
-void frmParmZr4::showCurrent()
+void frmParmZr4::Form_Load()
 {
-    for (int a = 0; a < 4; ++a)
-        ParamZr4_FillCurrent(*PrmZ4FlexGrid[static_cast<size_t>(a)], a, pub_, DecZ4Option->isChecked());
+    Public& p = pub_;
+    setModelTitle(p.DataSourceCaption + "Common parameter setting");
+    editor_->Reset();
+    HexZ4Option->setChecked(true);
+    PramZ4Option2->setChecked(true);
+    setupGrids();
+    ParmName_Set(p);
+    int rows = 0;
+    const std::string* names = Model_ParamNames(p, p.ModuleType, rows);
+    for (int a = 0; a < 4; ++a) {
+        FlexGrid* g = PrmZ4FlexGrid[static_cast<size_t>(a)];
+        for (int k = 1; k <= kParamRowsZr4; ++k) g->setTextMatrix(k, 1, names && k <= rows ? names[k] : "");
+        ParamZr4_FillCurrent(*g, a, p, false);
+    }
+    // The CSV frames are offered on module data too.
+    PramReadZ4Frame->setVisible(true);
+    PramWriteZ4Frame->setVisible(true);
+    DefaultData_Set(p);
+    backToStart();
+    editor_->Reset();
+}
+
+void frmParmZr4::backToStart()
+{
+    SetAxisTabs(AutoSSTab, pub_.set, 20);
+    PrmZ4FlexGrid[0]->setRow(1);
+    PrmZ4FlexGrid[0]->setCol(1);
+}
+
+void frmParmZr4::closeEvent(QCloseEvent* e)
+{
+    if (!editor_->flush()) {
+        e->ignore();
+        return;
+    }
+    EditorBase::closeEvent(e);
+}
+
+void frmParmZr4::DecZ4Option_Toggled(bool decimal)
+{
+    if (!editor_->SwitchDisplay(decimal)) return;
+    for (FlexGrid* g : PrmZ4FlexGrid) ParamGrid_Headers(*g, decimal);
+}
+
+void frmParmZr4::CancelZ4_Command_Click()
+{
+    if (!editor_->flush()) return;
+    FlexGrid* g = shownGrid();
+    for (int k = 1; k <= kParamRowsZr4; ++k) g->setTextMatrix(k, kParamSettingCol, "");
+    SelHText->clear();
+}
+
+void frmParmZr4::DefaultZ4_Command_Click()
+{
+    if (!editor_->flush()) return;
+    HexZ4Option->setChecked(true);
+    FlexGrid* g = shownGrid();
+    for (int k = 1; k <= kParamRowsZr4; ++k)
+        g->setTextMatrix(k, kParamSettingCol, pub_.PrmDefaultZ4[static_cast<size_t>(k)]);
+}
+
+void frmParmZr4::SendZ4_Command_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmZr4, false);
+    transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
+    shell_.FormControl_Enable(form::frmParmZr4, true);
+    PrmZ4FlexGrid[0]->setRow(1);
+    PrmZ4FlexGrid[0]->setCol(1);
 }
 
 EditorTable frmParmZr4::editorTable()
 {
     EditorTable t;
     for (FlexGrid* g : PrmZ4FlexGrid) t.grids.push_back(g);
-    t.decimal = DecZ4Option->isChecked();
-    t.hexadecimal = HexZ4Option->isChecked();
+    t.decimal = editor_->decimal();
+    t.hexadecimal = !t.decimal;
     return t;
 }
 

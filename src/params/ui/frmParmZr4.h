@@ -1,6 +1,8 @@
 #pragma once
-// The common-parameter editor of the four-axis model: one grid of 23 parameters per axis.
+// The common-parameter editor of the four-axis model: one grid of 23 parameters per axis,
+// options chosen from a list, values typed into a box.
 #include <array>
+#include <memory>
 
 #include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
@@ -15,12 +17,16 @@ class QTabWidget;
 
 namespace posmod {
 
+class CellEditor;
+
 class frmParmZr4 : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
     frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    ~frmParmZr4() override;
     void Form_Load() override;
     EditorTable editorTable() override;
+    CellEditor& cellEditor() { return *editor_; }
 
     QTabWidget* AutoSSTab;
     std::array<FlexGrid*, 4> PrmZ4FlexGrid;
@@ -41,9 +47,20 @@ public:
     QPushButton* CancelZ4_Command;
     QPushButton* EndZ4_Command;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void setupGrids();
-    void showCurrent();
+    FlexGrid* shownGrid() const;
+    // Tab captions renewed, tab 0 shown, grid 0 at row 1, column 1.
+    void backToStart();
+    void DecZ4Option_Toggled(bool decimal);
+    void CancelZ4_Command_Click();
+    void DefaultZ4_Command_Click();
+    void SendZ4_Command_Click();
+
+    std::unique_ptr<CellEditor> editor_;
 };
 
 } // namespace posmod

@@ -4,6 +4,7 @@
 
 #include "main/Frames.h"
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 
 namespace posmod {
 
@@ -87,7 +88,7 @@ int Link::CpuConnect(int moduleType)
     std::string task = "1000";
     if (!TaskCode_Exchange(task).done) return 2;
     bool fullSet = true;
-    if (moduleType != 1) {
+    if (Model_Family(moduleType) != ModelFamily::OneAxis) {
         st_.ProbeActive = 1;
         task = "A00200000001";
         fullSet = TaskCode_Exchange(task).done;

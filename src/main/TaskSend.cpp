@@ -4,6 +4,7 @@
 
 #include "main/Frames.h"
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 
 namespace posmod {
 
@@ -194,7 +195,7 @@ bool Tasks::openSequence()
 int Tasks::task1()
 {
     if (!openSequence()) return 2;
-    const bool z4 = p_.ModuleType == 5;
+    const bool z4 = Model_Family(p_.ModuleType) == ModelFamily::FourAxis;
     p_.ModuleField = z4 ? "0" : "0E";
     send(RegWriteText('4', p_.InitControlWord));
     if (z4 ? StatusPoll(PollForm::FourWord, false) != 1 : StatusPoll(PollForm::OneWord, false) != 1) return 2;
@@ -234,7 +235,7 @@ int Tasks::task3(int row)
 {
     RegisterTable& t = p_.reg;
     const bool written = send(RegWriteText('4', t.ReadAddr[row]));
-    if (p_.ModuleType == 1) {
+    if (Model_Family(p_.ModuleType) == ModelFamily::OneAxis) {
         if (StatusPoll(PollForm::OneWord, true) != 1) return 2;
     } else {
         // Reading back after a failed command would store stale registers.
@@ -259,18 +260,19 @@ int Tasks::task5()
 {
     if (!openSequence()) return 2;
     std::vector<std::string> w;
-    if (p_.ModuleType == 1) {
+    const ModelRow& model = Model_ForType(p_.ModuleType);
+    if (model.family == ModelFamily::OneAxis) {
         if (!send(p_.TaskCode2 + "08" + "00" + rus() + "001") || !lastWords(1, w)) return 2;
         p_.StatusReg_Data[0] = w[0];
     } else {
-        const int axes = p_.ModuleType == 5 ? 4 : 2;
+        const int axes = model.axes;
         for (int k = 0; k < axes; ++k) {
             if (!send(p_.TaskCode2 + "08" + "00" + rus() + static_cast<char>('0' + k) + "01") ||
                 !lastWords(1, w))
                 return 2;
             p_.StatusReg_Data[k] = w[0];
         }
-        if (p_.ModuleType == 5) {
+        if (model.family == ModelFamily::FourAxis) {
             if (probeVariant() != 1) return 2;
             if (!send(MemReadText(2, 4, kStatusMemWords)) || !lastWords(kStatusMemWords, w)) return 2;
             for (int k = 0; k < 4; ++k) {

@@ -154,6 +154,7 @@ void FakeCpu::run()
         if (fds[0].revents & POLLIN) {
             while (::read(wakeFd_[0], buf, sizeof buf) > 0) {}
         }
+        bool replaced = false;
         if (listenIdx >= 0 && (fds[listenIdx].revents & POLLIN)) {
             const int c = ::accept(listenFd_, nullptr, nullptr);
             if (c >= 0) {
@@ -162,9 +163,12 @@ void FakeCpu::run()
                 int on = 1;
                 ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
                 setNonBlocking(client);
+                replaced = true;
             }
         }
-        if (ioIdx >= 0 && (fds[ioIdx].revents & (POLLIN | POLLHUP | POLLERR))) {
+        // After a replacement the polled descriptor is the old connection's, now closed: a
+        // read of it would fail and drop the new one.
+        if (!replaced && ioIdx >= 0 && (fds[ioIdx].revents & (POLLIN | POLLHUP | POLLERR))) {
             const ssize_t got = ::read(ioFd, buf, sizeof buf);
             const int64_t at = fakeCpuNowUs();
             if (got > 0) {

@@ -340,6 +340,8 @@ TEST_F(ParamEditorTest, AClickThatLeftARefusedEntryIsDropped)
         {"Cancel", [](frmParmJV& e) { Click(e.Cancel_Command); },
          [](frmParmJV& e) { return e.PrmFlexGrid->TextMatrix(6, 3).empty(); }},
         {"Exit", [](frmParmJV& e) { Click(e.End_Command); }, [](frmParmJV& e) { return !e.isVisible(); }},
+        {"Submit", [](frmParmJV& e) { Click(e.Send_Command); },
+         [this](frmParmJV&) { return link->connects > 0; }},
         {"Dec display", [](frmParmJV& e) { Click(e.DecOption); }, [](frmParmJV& e) { return e.DecOption->isChecked(); }},
         {"another cell", [](frmParmJV& e) { ClickCell(e.PrmFlexGrid, 8, 3); },
          [](frmParmJV& e) { return e.PrmFlexGrid->Row() == 8; }},

@@ -72,8 +72,8 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(options, 2, 0, 1, 2);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    // Writing and the CSV files come with the write and CSV services; printing with the preview.
-    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, SendH_Command, PrnCommand});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, PrnCommand});
 
     editor_ = std::make_unique<CellEditor>(SelHText, nullptr, std::vector<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]},
                                            ParamJV_Rules(), messages_, nullptr);

@@ -62,8 +62,8 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(side, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
 
-    // Writing and the CSV files come with the write and CSV services; printing with the preview.
-    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, Send_Command, PrnCommand});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, PrnCommand});
 
     editor_ = std::make_unique<CellEditor>(SelText, nullptr, std::vector<FlexGrid*>{PrmFlexGrid}, ParamJV_Rules(),
                                            messages_, nullptr);

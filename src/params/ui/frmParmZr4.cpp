@@ -58,8 +58,8 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // Writing and the CSV files come with the write and CSV services; printing with the preview.
-    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, SendZ4_Command, PrnZ4Command});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, PrnZ4Command});
 
     editor_ = std::make_unique<CellEditor>(SelHText, PrmSelZ4Combo,
                                            std::vector<FlexGrid*>(PrmZ4FlexGrid.begin(), PrmZ4FlexGrid.end()),

@@ -34,10 +34,14 @@ public:
         toolCpu = cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - tool0_;
         procCpu = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - proc0_;
     }
-    void printOverMinimum(double minimum) const
+    // peerLate: how late the peer itself was in the run (its own waits), shown apart.
+    void printOverMinimum(double minimum, double peerLate = 0) const
     {
         std::printf("    wall %8.3f s   minimum %8.3f s   over the minimum %+6.2f %%\n", wall, minimum,
                     100.0 * (wall - minimum) / minimum);
+        if (peerLate > 0)
+            std::printf("    of that the peer's own lateness %.3f s; the tool over the minimum %+6.2f %%\n", peerLate,
+                        100.0 * (wall - peerLate - minimum) / minimum);
     }
     void printCpu() const
     {

@@ -239,8 +239,8 @@ void Link::Wait_Ms(int ms)
 {
     Depth d(depth_);
     Runtime& rt = timers_.runtime();
-    const int64_t until = rt.nowMs() + (ms > 0 ? ms : 0);
-    while (rt.nowMs() < until) timers_.step(until);
+    const int64_t until = rt.nowUs() + int64_t(ms > 0 ? ms : 0) * 1000;
+    while (rt.nowUs() < until) timers_.stepUs(until);
 }
 
 // ---------------------------------------------------------------- the exchange

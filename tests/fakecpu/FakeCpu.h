@@ -29,6 +29,9 @@ public:
     const std::string& ptyPath() const { return ptyPath_; }
     int tcpPort() const { return tcpPort_; }
     PeerState& state() { return state_; }
+    // How late the peer sent what it meant to send at a given time (its line times, slow
+    // answers), summed over the run: the part of a measured time that is the peer's.
+    int64_t lateUs() const { return lateUs_; }
     // Runs f on the model while the peer is not using it.
     template <class F> auto withModel(F f) { std::lock_guard l(modelMutex_); return f(model_); }
 
@@ -46,6 +49,7 @@ private:
     int wakeFd_[2] = {-1, -1};
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    std::atomic<int64_t> lateUs_{0};
 };
 
 // Microseconds of the monotonic clock the peer stamps its transcript with.

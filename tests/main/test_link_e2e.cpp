@@ -3,6 +3,7 @@
 // of the serial port waits its 1 s.
 #include <gtest/gtest.h>
 
+#include <QTimer>
 #include <cstdlib>
 
 #include "fakecpu/FakeCpu.h"
@@ -108,6 +109,36 @@ TEST_F(LinkEndToEnd, EthernetOperationOverTcp)
     EXPECT_EQ(tr[2].raw, "0000FFFF00000123");
     EXPECT_EQ(tr[3].raw, tr[2].raw);
     EXPECT_EQ(tr[4].raw, tr[2].raw);
+}
+
+// The runtime's waits end at their deadline, never before it (a frame gap must be whole),
+// one within another alike, or as soon as an event wakes them.
+TEST(QtRuntimeTest, WaitsEndAtTheirDeadlineOrWhenWoken)
+{
+    CoreApp_Ensure("link_e2e");
+    QtRuntime rt;
+    for (int64_t us : {1, 999, 1000, 1500, 20'000}) {
+        const int64_t deadline = rt.nowUs() + us;
+        rt.waitUntilUs(deadline);
+        EXPECT_GE(rt.nowUs(), deadline) << us;
+    }
+    // A wait inside a wait (a message box inside a timer tick), each with its own deadline.
+    const int64_t outer = rt.nowUs() + 30'000;
+    int64_t innerEnd = 0, innerDeadline = 0;
+    QTimer::singleShot(5, [&] {
+        innerDeadline = rt.nowUs() + 10'000;
+        while (rt.nowUs() < innerDeadline) rt.waitUntilUs(innerDeadline);
+        innerEnd = rt.nowUs();
+    });
+    while (rt.nowUs() < outer) rt.waitUntilUs(outer);
+    EXPECT_GE(rt.nowUs(), outer);
+    ASSERT_GT(innerEnd, 0);
+    EXPECT_GE(innerEnd, innerDeadline);
+    // Woken: a far deadline does not hold the wait.
+    QTimer::singleShot(5, [&] { rt.wake(); });
+    const int64_t far = rt.nowUs() + 60'000'000;
+    rt.waitUntilUs(far);
+    EXPECT_LT(rt.nowUs(), far);
 }
 
 TEST(QtSerialPortTest, SettingsAndDevices)

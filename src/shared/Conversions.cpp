@@ -129,26 +129,6 @@ bool isValidUtf8(const std::string& text) {
     return true;
 }
 
-std::string latin1ToUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string decodeFileText(const std::string& bytes) {
-    std::string text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    return isValidUtf8(text) ? text : latin1ToUtf8(text);
-}
-
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -63,11 +63,6 @@ std::size_t utf8Length(const std::string& text);
 std::string utf8Mid(const std::string& text, std::size_t first, std::size_t count = std::string::npos);
 // True when text is well-formed UTF-8.
 bool isValidUtf8(const std::string& text);
-// Each byte taken as the code point of the same value, encoded as UTF-8.
-std::string latin1ToUtf8(const std::string& bytes);
-// The text of a file's bytes: a UTF-8 byte-order mark dropped; bytes that are not
-// valid UTF-8 read as Latin-1.
-std::string decodeFileText(const std::string& bytes);
 // Lines ended by CR LF, LF or CR; a last line without an end counts too.
 std::vector<std::string> splitLines(const std::string& text);
 // Upper-case of the ASCII letters; other bytes unchanged.

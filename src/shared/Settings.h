@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "shared/SettingsFileRecord.h"
+
 namespace posmod {
 
 struct Settings {
@@ -33,6 +35,8 @@ struct Settings {
     // Axis names and module memory addresses
     std::array<std::string, 4> AxisName;
     std::array<int32_t, 5> ModuleAddr{};
+    // What Setting.ini held at start-up, for writing it back.
+    SettingsFileRecord file;
 };
 
 } // namespace posmod

@@ -5,6 +5,7 @@
 
 #include "shared/ModelTable.h"
 #include "shared/Conversions.h"
+#include "shared/TextCodec.h"
 
 namespace posmod {
 
@@ -81,10 +82,13 @@ bool setIpAddress(Settings& s, const std::string& value) {
     return true;
 }
 
-// One line; false is a reading failure, and then the line changes nothing.
-bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
+enum class LineRead { Failed, Ignored, Taken };
+
+// One line; Failed is a reading failure, and then the line changes nothing; Ignored a line
+// that is no key or whose value is not taken.
+LineRead readLine(Settings& s, const std::string& line, SerialPort& comm) {
     const std::string key = asciiUpper(utf8Mid(line, 0, 10));
-    if (key.size() != 10) return true;  // shorter, or not plain text: no key
+    if (key.size() != 10) return LineRead::Ignored;  // shorter, or not plain text: no key
     const std::string value = line.substr(10);
     if (key == "S_SETTING=") {
         s.S_Setting = value.starts_with('0') ? 0 : 1;
@@ -94,8 +98,9 @@ bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
         readLoop(value, s.R_LpStat, s.R_LoopNo, s.R_LinkStNo, s.R_LpAddr);
     } else if (key == "R_PORT_NO=") {
         const std::string port = asciiUpper(value.substr(0, 4));
-        if (port.size() == 4 && port.starts_with("COM") && port[3] >= '1' && port[3] <= '8')
-            s.R_PortNo = port[3] - '0';
+        if (port.size() != 4 || !port.starts_with("COM") || port[3] < '1' || port[3] > '8')
+            return LineRead::Ignored;
+        s.R_PortNo = port[3] - '0';
     } else if (key == "R_RATE_NO=") {
         s.R_RateNo = value;
         // An unusable rate leaves the port unusable; the opening reports it later.
@@ -106,7 +111,7 @@ bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
         readStation(value, s.R_StatFlag, s.R_StatNo);
     } else if (key == "R_RUSS_NO=") {
         auto parts = splitDots(value);
-        if (parts.size() > 3) return false;
+        if (parts.size() > 3) return LineRead::Failed;
         parts.resize(3);
         s.RusRemoteNo = parts[0];
         s.RusUnitNo = parts[1];
@@ -116,43 +121,95 @@ bool readLine(Settings& s, const std::string& line, SerialPort& comm) {
     } else if (key == "L_PORT_NO=") {
         s.L_PortNo = value;
     } else if (key == "L_IPAD_NO=") {
-        if (!setIpAddress(s, value)) return false;
+        if (!setIpAddress(s, value)) return LineRead::Failed;
     } else if (key == "L_STAT_NO=") {
         readStation(value, s.L_StatFlag, s.L_StatNo);
     } else if (key == "L_SERI_NO=") {
         s.L_SeriNo = value;
     } else if (key.starts_with("AX_NAME_") && key[8] >= 'A' && key[8] <= 'D' && key[9] == '=') {
         s.AxisName[static_cast<std::size_t>(key[8] - 'A')] = value;
+    } else {
+        return LineRead::Ignored;
     }
-    return true;
+    return LineRead::Taken;
 }
 
-// A value never breaks the line structure: control characters become blanks.
-std::string lineSafe(const std::string& value) {
-    std::string out;
-    out.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto b = static_cast<unsigned char>(value[i]);
-        if (b < 0x20 || b == 0x7F) {
-            out += ' ';
-        } else if (b == 0xC2 && i + 1 < value.size() && static_cast<unsigned char>(value[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(value[i + 1]) <= 0x9F) {
-            out += ' ';  // U+0080-U+009F
-            ++i;
-        } else {
-            out += value[i];
-        }
+// A value entered in this run never breaks the line structure: C0 controls and DEL of the
+// text become blanks. The text is UTF-8, so no byte of a longer character is touched; the
+// encoding for the file comes after.
+std::string lineSafe(std::string value) {
+    for (char& c : value)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return value;
+}
+
+// What the main window shows when the settings are written.
+struct Choice {
+    bool rs232c;  // the "RS-232C" option is selected
+    int module;   // index of the model list
+};
+
+// The lines the writer writes, in order: the key and the value of the settings, or a marker.
+struct WrittenLine {
+    const char* key;
+    std::string (*value)(const Settings&, const Choice&);  // nullptr: a marker line
+};
+
+std::string loopValue(int lpStat, const std::string& loop, const std::string& station) {
+    return lpStat != 0 ? loop + "." + station : "NOOP";
+}
+
+const WrittenLine kWrittenLines[] = {
+    {"S_SETTING=", [](const Settings&, const Choice& c) { return std::string(c.rs232c ? "0" : "1"); }},
+    {"MODULE_NO=", [](const Settings&, const Choice& c) { return std::to_string(c.module); }},
+    {"****RS_232C****", nullptr},
+    {"R_LP_STAT=", [](const Settings& s, const Choice&) { return loopValue(s.R_LpStat, s.R_LoopNo, s.R_LinkStNo); }},
+    {"R_PORT_NO=", [](const Settings& s, const Choice&) {
+         return s.R_PortNo >= 1 && s.R_PortNo <= 8 ? "COM" + std::to_string(s.R_PortNo) : std::string();
+     }},
+    {"R_RATE_NO=", [](const Settings& s, const Choice&) { return s.R_RateNo; }},
+    {"R_PROC_NO=", [](const Settings& s, const Choice&) { return std::string(s.R_ProcNo == 1 ? "1" : "2"); }},
+    {"R_STAT_NO=", [](const Settings& s, const Choice&) { return s.R_StatFlag != 0 ? s.R_StatNo : "NOOP"; }},
+    {"R_RUSS_NO=", [](const Settings& s, const Choice&) {
+         return s.RusRemoteNo + "." + s.RusUnitNo + "." + s.RusSlotNo;
+     }},
+    {"****NEX_KOR****", nullptr},
+    {"L_LP_STAT=", [](const Settings& s, const Choice&) { return loopValue(s.L_LpStat, s.L_LoopNo, s.L_LinkStNo); }},
+    {"L_PORT_NO=", [](const Settings& s, const Choice&) { return s.L_PortNo; }},
+    {"L_IPAD_NO=", [](const Settings& s, const Choice&) { return s.L_IpAddr; }},
+    {"L_STAT_NO=", [](const Settings& s, const Choice&) { return s.L_StatFlag != 0 ? s.L_StatNo : "NOOP"; }},
+    {"L_SERI_NO=", [](const Settings& s, const Choice&) { return s.L_SeriNo; }},
+    {"****Axis Name****", nullptr},
+    {"AX_NAME_A=", [](const Settings& s, const Choice&) { return s.AxisName[0]; }},
+    {"AX_NAME_B=", [](const Settings& s, const Choice&) { return s.AxisName[1]; }},
+    {"AX_NAME_C=", [](const Settings& s, const Choice&) { return s.AxisName[2]; }},
+    {"AX_NAME_D=", [](const Settings& s, const Choice&) { return s.AxisName[3]; }},
+};
+
+// Keeps the bytes of a line that set a value the writer writes, with what the writer
+// would write for it now.
+void keepLine(Settings& s, const TextLine& line) {
+    const std::string key = asciiUpper(line.bytes.substr(0, 10));
+    for (const WrittenLine& w : kWrittenLines) {
+        if (!w.value || key != w.key) continue;
+        const Choice now{s.S_Setting == 0, s.ModuleNoIni};
+        s.file.values[key] = {line.bytes.substr(10), w.value(s, now), line.encoding};
+        return;
     }
-    return out;
 }
 
 } // namespace
 
 bool readSettingsText(Settings& s, const std::string& fileBytes, SerialPort& comm) {
-    for (const std::string& line : splitLines(decodeFileText(fileBytes))) {
-        if (!readLine(s, line, comm)) {
-            Setting_DefaultSub(s, comm);
-            return false;
+    const TextFile text = decodeTextFile(fileBytes);
+    s.file = {};
+    s.file.encoding = text.encoding;
+    s.file.byteOrderMark = text.byteOrderMark;
+    for (const TextLine& line : text.lines) {
+        switch (readLine(s, line.text, comm)) {
+        case LineRead::Failed: Setting_DefaultSub(s, comm); return false;
+        case LineRead::Taken: keepLine(s, line); break;
+        case LineRead::Ignored: break;
         }
     }
     return true;
@@ -161,6 +218,7 @@ bool readSettingsText(Settings& s, const std::string& fileBytes, SerialPort& com
 bool Setting_ReadSub(Settings& s, const std::string& path, SerialPort& comm) {
     const std::optional<std::string> bytes = readRegularFile(path, kSettingsFileMaxBytes);
     if (!bytes) {
+        s.file = {};
         Setting_DefaultSub(s, comm);
         return false;
     }
@@ -214,31 +272,23 @@ void Setting_DefaultSub(Settings& s, SerialPort& comm) {
 }
 
 std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std::string& cpuComboText) {
-    int module = 0;
+    Choice now{rs232cOptionSelected, 0};
     for (std::size_t i = 0; i < kModelTable.size(); ++i)
-        if (equalsNoCase(cpuComboText, kModelTable[i].text)) module = static_cast<int>(i);
-    std::string out;
-    auto line = [&out](const std::string& key, const std::string& value) {
-        out += key + lineSafe(value) + "\r\n";
-    };
-    line(rs232cOptionSelected ? "S_SETTING=0" : "S_SETTING=1", "");
-    line("MODULE_NO=", std::to_string(module));
-    line("****RS_232C****", "");
-    line("R_LP_STAT=", s.R_LpStat != 0 ? s.R_LoopNo + "." + s.R_LinkStNo : "NOOP");
-    line("R_PORT_NO=", s.R_PortNo >= 1 && s.R_PortNo <= 8 ? "COM" + std::to_string(s.R_PortNo) : "");
-    line("R_RATE_NO=", s.R_RateNo);
-    line("R_PROC_NO=", s.R_ProcNo == 1 ? "1" : "2");
-    line("R_STAT_NO=", s.R_StatFlag != 0 ? s.R_StatNo : "NOOP");
-    line("R_RUSS_NO=", s.RusRemoteNo + "." + s.RusUnitNo + "." + s.RusSlotNo);
-    line("****NEX_KOR****", "");
-    line("L_LP_STAT=", s.L_LpStat != 0 ? s.L_LoopNo + "." + s.L_LinkStNo : "NOOP");
-    line("L_PORT_NO=", s.L_PortNo);
-    line("L_IPAD_NO=", s.L_IpAddr);
-    line("L_STAT_NO=", s.L_StatFlag != 0 ? s.L_StatNo : "NOOP");
-    line("L_SERI_NO=", s.L_SeriNo);
-    line("****Axis Name****", "");
-    for (int i = 0; i < 4; ++i)
-        line(std::string("AX_NAME_") + static_cast<char>('A' + i) + "=", s.AxisName[static_cast<std::size_t>(i)]);
+        if (equalsNoCase(cpuComboText, kModelTable[i].text)) now.module = static_cast<int>(i);
+    std::string out = s.file.byteOrderMark ? "\xEF\xBB\xBF" : "";
+    for (const WrittenLine& w : kWrittenLines) {
+        out += w.key;
+        if (w.value) {
+            const std::string value = w.value(s, now);
+            const auto kept = s.file.values.find(w.key);
+            if (kept != s.file.values.end() && kept->second.text == value)
+                out += kept->second.bytes;
+            else
+                out += encodeText(lineSafe(value),
+                                  kept != s.file.values.end() ? kept->second.encoding : s.file.encoding);
+        }
+        out += "\r\n";
+    }
     return out;
 }
 

@@ -34,9 +34,13 @@ void ModuleAddress_Set(Settings& s);
 
 // --- helpers ---
 
-// Setting_ReadSub on the bytes of a file already read.
+// Setting_ReadSub on the bytes of a file already read. Each line that is not valid UTF-8 is
+// read as CP932; s.file keeps what the lines held.
 bool readSettingsText(Settings& s, const std::string& fileBytes, SerialPort& comm);
-// The 20 lines Setting_WriteSub writes, each ended by CR LF.
+// The 20 lines Setting_WriteSub writes, each ended by CR LF. A value that is still what
+// the file's line for it set is written as the bytes of that line; a new or changed one
+// in the encoding of the line it replaces (of the file for a line it lacked; UTF-8 where
+// the text has no CP932 form), its control characters blanked.
 std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std::string& cpuComboText);
 
 } // namespace posmod

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "CorpusReplay.h"
+#include "SettingsFileFuzzCheck.h"
 #include "SettingsFuzzCheck.h"
 
 TEST(FuzzCorpus, Settings) { posmod::ReplayCorpus("settings", posmod::settingsFuzzCheck); }
+TEST(FuzzCorpus, SettingsFile) { posmod::ReplayCorpus("settings_file", posmod::settingsFileFuzzCheck); }

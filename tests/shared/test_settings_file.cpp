@@ -119,7 +119,12 @@ const ReadCase kReadCases[] = {
     {"LaterLineWins", "AX_NAME_B=one\r\nAX_NAME_B=two", true, {{"Axis", "|two||"}}},
     {"LineEndsAndMark", "\xEF\xBB\xBFS_SETTING=1\rMODULE_NO=3\nAX_NAME_A=a\r\nAX_NAME_B=b", true,
      {{"S_Setting", "1"}, {"ModuleNoIni", "3"}, {"Axis", "a|b||"}}},
-    {"Latin1Value", "AX_NAME_A=\xE9t\xE9", true, {{"Axis", "\xC3\xA9t\xC3\xA9|||"}}},
+    // A line that is not UTF-8 is CP932 (full-width A, a CJK character, a katakana whose
+    // second byte is a backslash); a stray byte in one line leaves the others as they are.
+    {"Cp932Value", "AX_NAME_A=\x82\x60\x8E\xB2\x83\x5C", true,
+     {{"Axis", "\xEF\xBC\xA1\xE8\xBB\xB8\xE3\x82\xBD|||"}}},
+    {"StrayByteStaysInItsLine", "AX_NAME_A=\xC3\xA9\r\nAX_NAME_B=x\xFFy\r\nAX_NAME_C=\x82\x60", true,
+     {{"Axis", "\xC3\xA9|x\xEF\xBF\xBDy|\xEF\xBC\xA1|"}}},
     {"MarkersIgnored", "****RS_232C****\r\n\r\n****Axis Name****\r\nAX_NAME_C=c", true, {{"Axis", "||c|"}}},
     {"FailingLineKeepsEarlierValues",
      "S_SETTING=1\r\nMODULE_NO=2\r\nAX_NAME_A=kept\r\nR_RATE_NO=4800\r\nR_RUSS_NO=1.2.3.4\r\nAX_NAME_B=never", false,
@@ -317,7 +322,7 @@ TEST(SettingsWrite, LineRules) {
         {"LLoop", [](Settings& s) { s.L_LpStat = 1; s.L_LoopNo = "3"; s.L_LinkStNo = "7"; }, true, "", "L_LP_STAT=3.7"},
         {"LStation", [](Settings& s) { s.L_StatFlag = 1; s.L_StatNo = "10"; }, true, "", "L_STAT_NO=10"},
         {"ControlCharactersBlank", [](Settings& s) { s.AxisName[0] = "a\r\nb\tc\x7f" "d\xC2\x85" "e"; }, true, "",
-         "AX_NAME_A=a  b c d e"},
+         "AX_NAME_A=a  b c d\xC2\x85" "e"},
         {"WideCharactersKept", [](Settings& s) { s.AxisName[1] = "\xE6\x97\xA5\xC3\xA9"; }, true, "",
          "AX_NAME_B=\xE6\x97\xA5\xC3\xA9"},
     };
@@ -329,6 +334,128 @@ TEST(SettingsWrite, LineRules) {
         EXPECT_EQ(lineOf(text, key), c.line) << c.name;
         EXPECT_EQ(splitLines(text).size(), 20u) << c.name;  // no value breaks a line
         EXPECT_TRUE(text.ends_with("\r\n")) << c.name;
+    }
+}
+
+// The 20 lines of a file in the writer's order with the given values (a key line left out
+// when its value is nullptr).
+std::string twentyLines(const std::map<std::string, const char*>& values) {
+    const char* lines[] = {"S_SETTING=", "MODULE_NO=", "****RS_232C****", "R_LP_STAT=", "R_PORT_NO=",
+                           "R_RATE_NO=", "R_PROC_NO=", "R_STAT_NO=", "R_RUSS_NO=", "****NEX_KOR****",
+                           "L_LP_STAT=", "L_PORT_NO=", "L_IPAD_NO=", "L_STAT_NO=", "L_SERI_NO=",
+                           "****Axis Name****", "AX_NAME_A=", "AX_NAME_B=", "AX_NAME_C=", "AX_NAME_D="};
+    const std::map<std::string, const char*> plain = {
+        {"S_SETTING=", "1"}, {"MODULE_NO=", "1"}, {"R_LP_STAT=", "NOOP"}, {"R_PORT_NO=", "COM2"},
+        {"R_RATE_NO=", "9600"}, {"R_PROC_NO=", "1"}, {"R_STAT_NO=", "NOOP"}, {"R_RUSS_NO=", "0.1.2"},
+        {"L_LP_STAT=", "NOOP"}, {"L_PORT_NO=", "3004"}, {"L_IPAD_NO=", "10.0.0.5"}, {"L_STAT_NO=", "NOOP"},
+        {"L_SERI_NO=", "00"}, {"AX_NAME_A=", "Alpha"}, {"AX_NAME_B=", "Beta"}, {"AX_NAME_C=", ""},
+        {"AX_NAME_D=", ""}};
+    std::string out;
+    for (const std::string line : lines) {
+        if (line.starts_with("*")) {
+            out += line + "\r\n";
+            continue;
+        }
+        auto given = values.find(line);
+        const char* value = given != values.end() ? given->second : plain.at(line);
+        if (value) out += line + value + "\r\n";
+    }
+    return out;
+}
+
+// Full-width A and a CJK character in CP932, and in UTF-8.
+const char* const kCp932Name = "\x82\x60\x8E\xB2";
+const char* const kUtf8Name = "\xEF\xBC\xA1\xE8\xBB\xB8";
+
+std::string writtenBack(const Settings& s) {
+    return settingsText(s, s.S_Setting == 0, kModelTable[static_cast<std::size_t>(s.ModuleNoIni)].text);
+}
+
+// Read and written again with nothing changed, a file comes back byte for byte, whatever
+// its encoding and whatever the writer would have made of a value on its own.
+TEST(SettingsWriteBack, UnchangedFileComesBackByteForByte) {
+    const struct { const char* name; std::string file; } cases[] = {
+        {"Plain", twentyLines({})},
+        {"Cp932", twentyLines({{"AX_NAME_A=", kCp932Name},
+                               {"AX_NAME_B=", "\x83\x5C\x95\x5C"},      // second bytes are backslashes
+                               {"AX_NAME_C=", "\xED\x40\xFA\x5C"},      // two codes of one character
+                               {"AX_NAME_D=", "\xB1\xB2"}})},           // half-width katakana
+        {"Utf8", twentyLines({{"AX_NAME_A=", kUtf8Name}, {"AX_NAME_B=", "\xC3\xA9t\xC3\xA9"}})},
+        {"MixedByLine", twentyLines({{"AX_NAME_A=", kCp932Name}, {"AX_NAME_B=", kUtf8Name},
+                                     {"AX_NAME_C=", "x\xFFy"}, {"R_RATE_NO=", "96\x82"}})},
+        {"ByteOrderMark", "\xEF\xBB\xBF" + twentyLines({{"AX_NAME_A=", kUtf8Name}})},
+        {"ControlCharactersNobodyEntered", twentyLines({{"AX_NAME_A=", "a\tb\x7F" "c\x01"}})},
+        {"ValuesTheWriterWouldSpellOtherwise",
+         twentyLines({{"S_SETTING=", "x"}, {"MODULE_NO=", "12"}, {"R_LP_STAT=", "2x12"}, {"R_PORT_NO=", "com4"},
+                      {"R_PROC_NO=", "12"}, {"R_STAT_NO=", "noop"}, {"L_LP_STAT=", "n"}, {"R_RUSS_NO=", "1.2"}})},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        FakeProbePort comm;
+        ASSERT_TRUE(readSettingsText(s, c.file, comm)) << c.name;
+        EXPECT_EQ(writtenBack(s), c.file) << c.name;
+    }
+}
+
+// A value entered in this run is written in the encoding of the line it replaces (of the
+// file for a line it lacks), UTF-8 where it has no CP932 form, its control characters
+// blanked; everything else keeps its bytes.
+TEST(SettingsWriteBack, ChangedValueTakesTheEncodingOfItsLine) {
+    const std::string cp932File = twentyLines({{"AX_NAME_A=", kCp932Name}, {"AX_NAME_C=", nullptr}});
+    const std::string utf8File = twentyLines({{"AX_NAME_A=", kUtf8Name}, {"AX_NAME_C=", nullptr}});
+    const std::string mixedFile = twentyLines({{"AX_NAME_A=", kCp932Name}, {"AX_NAME_B=", kUtf8Name}});
+    const struct {
+        const char* name;
+        const std::string* file;  // nullptr: none was read
+        int axis;
+        std::string value;
+        std::string line;
+    } cases[] = {
+        {"Cp932Line", &cp932File, 0, "\xEF\xBC\xA2", "AX_NAME_A=\x82\x61"},
+        {"Cp932LineTextWithoutCp932Form", &cp932File, 0, "\xC3\xA9", "AX_NAME_A=\xC3\xA9"},
+        {"AsciiLineOfCp932File", &cp932File, 1, kUtf8Name, std::string("AX_NAME_B=") + kCp932Name},
+        {"LineTheCp932FileLacked", &cp932File, 2, kUtf8Name, std::string("AX_NAME_C=") + kCp932Name},
+        {"AsciiLineOfUtf8File", &utf8File, 1, kUtf8Name, std::string("AX_NAME_B=") + kUtf8Name},
+        {"LineTheUtf8FileLacked", &utf8File, 2, kUtf8Name, std::string("AX_NAME_C=") + kUtf8Name},
+        {"Utf8LineOfMixedFile", &mixedFile, 1, "\xE8\xBB\xB8", "AX_NAME_B=\xE8\xBB\xB8"},
+        {"Cp932LineOfMixedFile", &mixedFile, 0, "\xE8\xBB\xB8", "AX_NAME_A=\x8E\xB2"},
+        {"NewFile", nullptr, 0, kUtf8Name, std::string("AX_NAME_A=") + kUtf8Name},
+        {"ControlsBlankedNotBytes", &cp932File, 0, "\xEF\xBC\xA1\x01\xE8\xBB\xB8\t\x7F",
+         "AX_NAME_A=\x82\x60 \x8E\xB2  "},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        FakeProbePort comm;
+        if (c.file) ASSERT_TRUE(readSettingsText(s, *c.file, comm)) << c.name;
+        std::string before = writtenBack(s);
+        s.AxisName[static_cast<std::size_t>(c.axis)] = c.value;
+        std::string text = writtenBack(s);
+        const std::string key = c.line.substr(0, 10);
+        EXPECT_EQ(lineOf(text, key), c.line) << c.name;
+        // Every other line as it was.
+        for (std::string* t : {&text, &before}) {
+            const auto at = t->find(key);
+            t->erase(at, t->find("\r\n", at) + 2 - at);
+        }
+        EXPECT_EQ(text, before) << c.name;
+    }
+}
+
+// What a reading failure or an ignored line set is not taken for the file's value.
+TEST(SettingsWriteBack, OnlyLinesThatTookEffectAreKept) {
+    const struct { const char* name; std::string file; bool ok; std::vector<std::string> lines; } cases[] = {
+        {"DefaultsReplaceWhatWasRead",
+         std::string("R_RATE_NO=4800\r\nAX_NAME_A=") + kCp932Name + "\r\nR_PROC_NO=2\r\nR_RUSS_NO=1.2.3.4\r\n", false,
+         {"R_RATE_NO=19200", std::string("AX_NAME_A=") + kCp932Name, "R_PROC_NO=1", "R_RUSS_NO=0.0.0"}},
+        {"IgnoredPortLine", "R_PORT_NO=com3\r\nR_PORT_NO=COM9\r\n", true, {"R_PORT_NO=com3"}},
+        {"LaterLineWins", "AX_NAME_A=one\r\nax_name_a=two\r\n", true, {"AX_NAME_A=two"}},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        FakeProbePort comm;
+        EXPECT_EQ(readSettingsText(s, c.file, comm), c.ok) << c.name;
+        const std::string text = writtenBack(s);
+        for (const std::string& line : c.lines) EXPECT_EQ(lineOf(text, line.substr(0, 10)), line) << c.name;
     }
 }
 

@@ -90,13 +90,19 @@ inline std::string settingsFileFuzzCheck(const std::string& bytes)
     std::vector<std::string> in = byteLines(bytes);
     bool defaultsRan = !first.ok;
     if (defaultsRan) {
-        std::string prefix;
-        std::size_t n = 0;
-        for (; n < in.size(); ++n) {
-            prefix += in[n] + "\r\n";
-            if (!readAndWrite(prefix).ok) break;
+        // The failing line: the first n lines read well, n + 1 do not (a reading stops at
+        // the first failure, so this is found by halving).
+        auto readsWell = [&in](std::size_t n) {
+            std::string prefix;
+            for (std::size_t i = 0; i < n; ++i) prefix += in[i] + "\r\n";
+            return readAndWrite(prefix).ok;
+        };
+        std::size_t good = 0, bad = in.size();
+        while (bad - good > 1) {
+            const std::size_t mid = good + (bad - good) / 2;
+            (readsWell(mid) ? good : bad) = mid;
         }
-        in.resize(n);
+        in.resize(good);
     }
     for (const char* key : kKeys) {
         const std::string_view k = key;

@@ -76,6 +76,11 @@ struct CommandCase {
     Command command;
     Outcome outcome;
 };
+std::string CaseName(const CommandCase& c)
+{
+    return "Type" + std::to_string(c.type) + CommandName(c.command) + OutcomeName(c.outcome);
+}
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << CaseName(c); }
 
 std::vector<CommandCase> AllCases()
 {
@@ -235,10 +240,8 @@ TEST_P(MainCommand, OpensTheWindowOfTheTypeAndLocksAsItShould)
     EXPECT_TRUE(ControlEnabled(m.ExitCommand));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTypes, MainCommand, ::testing::ValuesIn(AllCases()), [](const auto& info) {
-    return std::string("Type") + std::to_string(info.param.type) + CommandName(info.param.command) +
-           OutcomeName(info.param.outcome);
-});
+INSTANTIATE_TEST_SUITE_P(AllTypes, MainCommand, ::testing::ValuesIn(AllCases()),
+                         [](const auto& info) { return CaseName(info.param); });
 
 TEST_F(UiTest, StepRangeCancelStartsNoTransfer)
 {

@@ -42,6 +42,8 @@ const StartCase kStarts[] = {
     {"OneAxis", "MODULE_NO=0\r\nS_SETTING=1\r\n", "JV-ZR", 1, "5100", 1, 0, {"", "", "", ""}},
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
 class Startup : public UiTest, public ::testing::WithParamInterface<StartCase> {};
 
 } // namespace

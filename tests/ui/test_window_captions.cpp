@@ -28,6 +28,7 @@ struct FontCase {
     const char* family; // nullptr: the platform's own font
     double points;
 };
+void PrintTo(const FontCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Name(const QObject* o) { return o->objectName().toStdString(); }
 std::string Text(const QString& s) { return "\"" + s.toStdString() + "\""; }

@@ -2,7 +2,7 @@
 // The preview's sheet as an .xlsx workbook.
 #include <string>
 
-#include "print/PrintSheet.h"
+#include "shared/PrintSheet.h"
 
 namespace posmod {
 

@@ -4,8 +4,8 @@
 // every page, the row numbers where the sheet has them, and the table scaled to the width.
 #include <QFont>
 
-#include "print/PagePlan.h"
-#include "print/PrintSheet.h"
+#include "shared/PagePlan.h"
+#include "shared/PrintSheet.h"
 
 class QPrinter;
 

@@ -3,7 +3,7 @@
 // and the row numbers stay in place while the rows scroll.
 #include <QTableView>
 
-#include "print/PrintSheet.h"
+#include "shared/PrintSheet.h"
 
 namespace posmod {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "print/PrintSheet.h"
+#include "shared/PrintSheet.h"
 #include "shared/Public.h"
 
 namespace posmod {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "print/PrintSheet.h"
+#include "shared/PrintSheet.h"
 #include "shared/Grid.h"
 #include "shared/Public.h"
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "print/PagePlan.h"
+#include "shared/PagePlan.h"
 
 using namespace posmod;
 

@@ -1,4 +1,4 @@
-#include "print/PrintSheet.h"
+#include "shared/PrintSheet.h"
 
 #include <cstdio>
 

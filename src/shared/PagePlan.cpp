@@ -1,4 +1,4 @@
-#include "print/PagePlan.h"
+#include "shared/PagePlan.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "print/PrintErrors.h"
-#include "print/PrintSheet.h"
+#include "shared/PrintErrors.h"
+#include "shared/PrintSheet.h"
 
 namespace posmod {
 

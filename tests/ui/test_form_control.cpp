@@ -76,10 +76,10 @@ TEST_F(UiTest, LockOfTheMainWindowLeavesUnlistedControlsAndUnbuiltCommands)
     forms->FormControl_Enable(0, true);
     EXPECT_TRUE(ControlEnabled(m.ParmSetCommand));
     EXPECT_TRUE(ControlEnabled(m.mnuSetting));
+    EXPECT_TRUE(ControlEnabled(m.mnuRS232C));
     // Copies between a CSV file and the module are not there yet: they stay off.
     EXPECT_FALSE(ControlEnabled(m.CpuSendCommand));
     EXPECT_FALSE(ControlEnabled(m.CpuReadCommand));
-    EXPECT_FALSE(ControlEnabled(m.mnuRS232C));
 }
 
 TEST_F(UiTest, FormNumbersWithoutAWindowChangeNothing)

@@ -23,6 +23,10 @@
 #include "shared/SettingsFile.h"
 #include "shared/ui/FormBase.h"
 #include "shared/ui/WindowShell.h"
+#include "shared/ui/frmAxisName.h"
+#include "shared/ui/frmInsSetting.h"
+#include "shared/ui/frmSetting.h"
+#include "shared/ui/frmVerRev.h"
 #include "transfer/Transfer.h"
 #include "transfer/ui/frmCsvRead.h"
 
@@ -107,8 +111,6 @@ frmMain::frmMain(const MainServices& services) : QMainWindow(nullptr), s_(servic
     mnuHelp->setObjectName("mnuHelp");
     mnuAboutPassSet = NewItem(mnuHelp, "mnuAboutPassSet", "Version Information(&A)");
 
-    // The settings, axis-name and version dialogs come later.
-    for (QAction* a : {mnuAxisName, mnuRS232C, mnuEthernet, mnuAboutPassSet}) MarkNotBuilt(a);
     // The copies between a CSV file and the module (wait-window modes 9 and 10) come later.
     MarkNotBuilt({CpuSendCommand, CpuReadCommand});
 
@@ -125,6 +127,10 @@ frmMain::frmMain(const MainServices& services) : QMainWindow(nullptr), s_(servic
     connect(CpuReadCommand, &QPushButton::clicked, this, &frmMain::CpuReadCommand_Click);
     connect(ExitCommand, &QPushButton::clicked, this, &frmMain::ExitCommand_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuAxisName, &QAction::triggered, this, &frmMain::mnuAxisName_Click);
+    connect(mnuRS232C, &QAction::triggered, this, &frmMain::mnuRS232C_Click);
+    connect(mnuEthernet, &QAction::triggered, this, &frmMain::mnuEthernet_Click);
+    connect(mnuAboutPassSet, &QAction::triggered, this, &frmMain::mnuAboutPassSet_Click);
     connect(mnuPaSet, &QAction::triggered, this, &frmMain::mnuPaSet_Click);
     connect(mnuAutoSet, &QAction::triggered, this, &frmMain::mnuAutoSet_Click);
     connect(mnuRunStop, &QAction::triggered, this, &frmMain::mnuRunStop_Click);
@@ -280,6 +286,45 @@ void frmMain::CpuReadCommand_Click()
     lock();
     s_.transfers.SendMain(10);
     unlock();
+}
+
+void frmMain::showMenuDialog(QDialog& d)
+{
+    d.move(pos());
+    s_.shell.execDialog(d);
+}
+
+bool frmMain::settingsDialogAllowed() const { return !s_.shell.operationRunning(); }
+
+void frmMain::mnuAxisName_Click()
+{
+    if (!settingsDialogAllowed()) return;
+    if (Model_Family(s_.pub.ModuleType) == ModelFamily::OneAxis) return; // no axis names
+    frmAxisName dialog(s_.pub, s_.messages, this);
+    showMenuDialog(dialog);
+}
+
+void frmMain::mnuRS232C_Click()
+{
+    if (!settingsDialogAllowed()) return;
+    frmSetting dialog(s_.pub, s_.messages, s_.comm, this);
+    showMenuDialog(dialog);
+    // A link left open by a failed operation would be reused with the old port or address.
+    s_.link.POCLS();
+}
+
+void frmMain::mnuEthernet_Click()
+{
+    if (!settingsDialogAllowed()) return;
+    frmInsSetting dialog(s_.pub, s_.messages, this);
+    showMenuDialog(dialog);
+    s_.link.POCLS();
+}
+
+void frmMain::mnuAboutPassSet_Click()
+{
+    frmVerRev dialog(this);
+    showMenuDialog(dialog);
 }
 
 } // namespace posmod

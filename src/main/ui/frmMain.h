@@ -8,6 +8,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -39,6 +40,10 @@ public:
     void mnuAutoSet_Click() { AutoSetCommand_Click(); }
     void mnuRunStop_Click() { CpuRunStopCommand_Click(); }
     void mnuExit_Click() { ExitCommand_Click(); }
+    void mnuAxisName_Click();
+    void mnuRS232C_Click();
+    void mnuEthernet_Click();
+    void mnuAboutPassSet_Click();
 
     QLabel* Label1;
     QComboBox* CpuCombo;
@@ -77,6 +82,11 @@ private:
     // The editor of the chosen model opened over the main window.
     void openParamEditor();
     void openPositioningEditor();
+    // A dialog of the menus, modal at the main window's top-left corner.
+    void showMenuDialog(QDialog& d);
+    // The settings dialogs: refused while a transfer or link operation runs (their stores
+    // would reach its requests).
+    bool settingsDialogAllowed() const;
 
     MainServices s_;
 };

@@ -167,6 +167,14 @@ TEST_F(MenuTest, SettingsAndAxisNameItemsAreRefusedWhileATransferRuns)
     EXPECT_EQ(shown[0].name, "frmVerRev") << "only the version dialog opens";
     forms->window<frmParm7W>().close();
 
+    // A control command with its messages: no link call may be running just then.
+    shown.clear();
+    forms->pub.ControlBusy = true;
+    m.mnuRS232C->trigger();
+    m.mnuAxisName->trigger();
+    EXPECT_TRUE(shown.empty());
+    forms->pub.ControlBusy = false;
+
     // Idle again: the same items open their dialogs.
     shown.clear();
     m.mnuAxisName->trigger();

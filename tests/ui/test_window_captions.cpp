@@ -16,6 +16,10 @@
 #include "positioning/ui/frmStepSet.h"
 #include "shared/FormNumbers.h"
 #include "shared/ui/FormBase.h"
+#include "shared/ui/frmAxisName.h"
+#include "shared/ui/frmInsSetting.h"
+#include "shared/ui/frmSetting.h"
+#include "shared/ui/frmVerRev.h"
 #include "transfer/ui/frmCsvRead.h"
 #include "transfer/ui/frmWaitDisp.h"
 
@@ -114,6 +118,14 @@ TEST_P(CaptionsFit, EveryWindowOfEveryModelShowsItsCaptionsWhole)
         frmCsvRead store(forms->pub, forms->messages(), &main);
         check(&store, here);
         check(&forms->WaitDisp(), here);
+        frmSetting rs(forms->pub, forms->messages(), forms->MSComm1, &main);
+        check(&rs, here);
+        frmInsSetting eth(forms->pub, forms->messages(), &main);
+        check(&eth, here);
+        frmAxisName names(forms->pub, forms->messages(), &main);
+        check(&names, here);
+        frmVerRev version(&main);
+        check(&version, here);
         for (const std::string& c : here) cut.push_back(c + which);
     }
     for (const std::string& c : cut) ADD_FAILURE() << "cut: " << c;

@@ -294,7 +294,10 @@ void frmMain::showMenuDialog(QDialog& d)
     s_.shell.execDialog(d);
 }
 
-bool frmMain::settingsDialogAllowed() const { return !s_.shell.operationRunning(); }
+bool frmMain::settingsDialogAllowed() const
+{
+    return !s_.shell.operationRunning() && !s_.pub.ControlBusy;
+}
 
 void frmMain::mnuAxisName_Click()
 {

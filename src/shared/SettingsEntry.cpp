@@ -28,12 +28,12 @@ uint64_t pushDigit(uint64_t value, uint64_t base, uint64_t digit)
 }
 
 // A required number in lo..hi, digits only.
-EntryError requiredNumber_Check(const std::string& text, uint64_t lo, uint64_t hi)
+SettingError requiredNumber_Check(const std::string& text, uint64_t lo, uint64_t hi)
 {
-    if (text.empty()) return EntryError::Length;
+    if (text.empty()) return SettingError::Length;
     const uint64_t v = LeadingDecimal(text);
-    if (v < lo || v > hi || !allDigits(text)) return EntryError::DataLimit;
-    return EntryError::None;
+    if (v < lo || v > hi || !allDigits(text)) return SettingError::DataLimit;
+    return SettingError::None;
 }
 
 void storeNetwork(const NetworkEntry& e, int& lpStat, std::string& loopNo, std::string& linkStNo,
@@ -157,45 +157,45 @@ uint64_t LeadingHex(const std::string& text)
     return v;
 }
 
-const char* EntryError_Message(EntryError e)
+const char* SettingError_Message(SettingError e)
 {
     switch (e) {
-    case EntryError::Length: return "Length Error";
-    case EntryError::DataLimit: return "Data Limit Error";
-    case EntryError::None: break;
+    case SettingError::Length: return "Length Error";
+    case SettingError::DataLimit: return "Data Limit Error";
+    case SettingError::None: break;
     }
     return "";
 }
 
-EntryError StationNo_Check(const std::string& text)
+SettingError StationNo_Check(const std::string& text)
 {
     const std::size_t len = utf8Length(text);
-    if (len == 1 || len >= 3) return EntryError::Length;
-    if (LeadingDecimal(text) > 31 || !allDigits(text)) return EntryError::DataLimit;
-    return EntryError::None;
+    if (len == 1 || len >= 3) return SettingError::Length;
+    if (LeadingDecimal(text) > 31 || !allDigits(text)) return SettingError::DataLimit;
+    return SettingError::None;
 }
 
-EntryError LoopNo_Check(const std::string& text) { return requiredNumber_Check(text, 1, 2); }
+SettingError LoopNo_Check(const std::string& text) { return requiredNumber_Check(text, 1, 2); }
 
-EntryError LinkStNo_Check(const std::string& text) { return requiredNumber_Check(text, 0, 63); }
+SettingError LinkStNo_Check(const std::string& text) { return requiredNumber_Check(text, 0, 63); }
 
 std::string NetAddr_Build(const std::string& loopNo, const std::string& linkStNo)
 {
     return "0" + loopNo + hexText(LeadingDecimal(linkStNo), 2);
 }
 
-EntryFault StationInput_Check(const StationEntry& e)
+SettingFault StationInput_Check(const StationEntry& e)
 {
-    const EntryError err = StationNo_Check(e.statNo);
-    if (err != EntryError::None) return {err, EntryBox::Station};
+    const SettingError err = StationNo_Check(e.statNo);
+    if (err != SettingError::None) return {err, SettingBox::Station};
     return {};
 }
 
-EntryFault NetworkInput_Check(const NetworkEntry& e)
+SettingFault NetworkInput_Check(const NetworkEntry& e)
 {
     if (!e.anotherStation) return {};
-    if (EntryError err = LoopNo_Check(e.loopNo); err != EntryError::None) return {err, EntryBox::Loop};
-    if (EntryError err = LinkStNo_Check(e.linkStNo); err != EntryError::None) return {err, EntryBox::LinkStation};
+    if (SettingError err = LoopNo_Check(e.loopNo); err != SettingError::None) return {err, SettingBox::Loop};
+    if (SettingError err = LinkStNo_Check(e.linkStNo); err != SettingError::None) return {err, SettingBox::LinkStation};
     return {};
 }
 
@@ -301,9 +301,9 @@ void IpBoxes_Example(IpBoxes& b)
     b[7] = kExamplePortNo;
 }
 
-EntryFault EthEntries_Store(EthEntries& e, Settings& s)
+SettingFault EthEntries_Store(EthEntries& e, Settings& s)
 {
-    if (EntryFault f = NetworkInput_Check(e.net); f.failed()) return f;
+    if (SettingFault f = NetworkInput_Check(e.net); f.failed()) return f;
     for (std::size_t i = 3; i <= 6; ++i) e.ip[i] = std::to_string(LeadingDecimal(e.ip[i]));
     s.L_IpAddr = e.ip[3] + "." + e.ip[4] + "." + e.ip[5] + "." + e.ip[6];
     s.L_IpHexU = e.ip[0];
@@ -316,7 +316,7 @@ EntryFault EthEntries_Store(EthEntries& e, Settings& s)
     s.L_PortNo = e.ip[7];
     storeNetwork(e.net, s.L_LpStat, s.L_LoopNo, s.L_LinkStNo, s.L_LpAddr);
     s.L_SeriNo = e.seriNo;
-    if (EntryFault f = StationInput_Check(e.station); f.failed()) return f;
+    if (SettingFault f = StationInput_Check(e.station); f.failed()) return f;
     storeStation(e.station, s.L_StatFlag, s.L_StatNo);
     storeRus(e.rus, s);
     ModuleAddress_Set(s);

@@ -30,15 +30,15 @@ std::string ListEntry_At(const std::vector<std::string>& entries, int index);
 uint64_t LeadingDecimal(const std::string& text);
 uint64_t LeadingHex(const std::string& text);
 
-enum class EntryError { None, Length, DataLimit };
+enum class SettingError { None, Length, DataLimit };
 // "Length Error", "Data Limit Error" ("" for None).
-const char* EntryError_Message(EntryError e);
+const char* SettingError_Message(SettingError e);
 
 // Kind 0: a station number, empty or two digits 00 to 31.
-EntryError StationNo_Check(const std::string& text);
+SettingError StationNo_Check(const std::string& text);
 // Kind 1: a loop number 1 or 2, a LINK station number 0 to 63; neither may be empty.
-EntryError LoopNo_Check(const std::string& text);
-EntryError LinkStNo_Check(const std::string& text);
+SettingError LoopNo_Check(const std::string& text);
+SettingError LinkStNo_Check(const std::string& text);
 
 // The network address of another station: "0", the loop text, and the LINK station's value
 // as two upper-case hexadecimal digits. Loop 1, station 10: "010A".
@@ -58,17 +58,17 @@ struct StationEntry {
 using RusChoice = std::array<std::string, 3>;  // remote, unit, slot; "" = nothing selected
 
 // The box a failed check names; the dialog shows the message and moves the focus there.
-enum class EntryBox { None, Station, Loop, LinkStation };
-struct EntryFault {
-    EntryError error = EntryError::None;
-    EntryBox box = EntryBox::None;
-    bool failed() const { return error != EntryError::None; }
+enum class SettingBox { None, Station, Loop, LinkStation };
+struct SettingFault {
+    SettingError error = SettingError::None;
+    SettingBox box = SettingBox::None;
+    bool failed() const { return error != SettingError::None; }
 };
 
 // Kind 0: the station box, whatever option is selected (an empty box passes).
-EntryFault StationInput_Check(const StationEntry& e);
+SettingFault StationInput_Check(const StationEntry& e);
 // Kind 1: the loop boxes, only for "Another Station"; the loop box first.
-EntryFault NetworkInput_Check(const NetworkEntry& e);
+SettingFault NetworkInput_Check(const NetworkEntry& e);
 
 // --- RS-232C dialog ---
 
@@ -124,7 +124,7 @@ void IpBoxes_Example(IpBoxes& boxes);
 // decimal; the address, the eight box values, the network address and the serial number
 // stored; then the station check; on its failure the result names it and the station, RUS
 // and module addresses stay as they were. Otherwise station, RUS and module addresses.
-EntryFault EthEntries_Store(EthEntries& e, Settings& s);
+SettingFault EthEntries_Store(EthEntries& e, Settings& s);
 
 // --- axis names ---
 

@@ -12,9 +12,9 @@ using namespace posmod;
 
 namespace {
 
-constexpr EntryError kOk = EntryError::None;
-constexpr EntryError kLen = EntryError::Length;
-constexpr EntryError kLim = EntryError::DataLimit;
+constexpr SettingError kOk = SettingError::None;
+constexpr SettingError kLen = SettingError::Length;
+constexpr SettingError kLim = SettingError::DataLimit;
 
 std::string join(const IpBoxes& b)
 {
@@ -58,7 +58,7 @@ Settings stored()
 
 TEST(SettingsEntryChecks, StationLoopAndLinkStationNumbers)
 {
-    struct Case { const char* text; EntryError station, loop, link; };
+    struct Case { const char* text; SettingError station, loop, link; };
     const Case cases[] = {
         {"", kOk, kLen, kLen},       {"5", kLen, kLim, kOk},    {"05", kOk, kLim, kOk},
         {"00", kOk, kLim, kOk},      {"31", kOk, kLim, kOk},    {"32", kLim, kLim, kOk},
@@ -75,28 +75,28 @@ TEST(SettingsEntryChecks, StationLoopAndLinkStationNumbers)
         EXPECT_EQ(LoopNo_Check(c.text), c.loop);
         EXPECT_EQ(LinkStNo_Check(c.text), c.link);
     }
-    EXPECT_STREQ(EntryError_Message(kLen), "Length Error");
-    EXPECT_STREQ(EntryError_Message(kLim), "Data Limit Error");
+    EXPECT_STREQ(SettingError_Message(kLen), "Length Error");
+    EXPECT_STREQ(SettingError_Message(kLim), "Data Limit Error");
 }
 
 TEST(SettingsEntryChecks, NetworkCheckNamesTheLoopBoxFirstAndSkipsTheOwnStation)
 {
-    struct Case { bool another; const char* loop; const char* link; EntryError err; EntryBox box; };
+    struct Case { bool another; const char* loop; const char* link; SettingError err; SettingBox box; };
     const Case cases[] = {
-        {false, "", "xx", kOk, EntryBox::None},
-        {true, "0", "64", kLim, EntryBox::Loop},
-        {true, "", "", kLen, EntryBox::Loop},
-        {true, "1", "", kLen, EntryBox::LinkStation},
-        {true, "2", "64", kLim, EntryBox::LinkStation},
-        {true, "1", "05", kOk, EntryBox::None},
+        {false, "", "xx", kOk, SettingBox::None},
+        {true, "0", "64", kLim, SettingBox::Loop},
+        {true, "", "", kLen, SettingBox::Loop},
+        {true, "1", "", kLen, SettingBox::LinkStation},
+        {true, "2", "64", kLim, SettingBox::LinkStation},
+        {true, "1", "05", kOk, SettingBox::None},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.loop) + "/" + c.link);
-        const EntryFault f = NetworkInput_Check({c.another, c.loop, c.link});
+        const SettingFault f = NetworkInput_Check({c.another, c.loop, c.link});
         EXPECT_EQ(f.error, c.err);
         EXPECT_EQ(f.box, c.box);
     }
-    EXPECT_EQ(StationInput_Check({false, "5"}).box, EntryBox::Station) << "tested whatever option is chosen";
+    EXPECT_EQ(StationInput_Check({false, "5"}).box, SettingBox::Station) << "tested whatever option is chosen";
     EXPECT_FALSE(StationInput_Check({true, ""}).failed());
 }
 
@@ -308,9 +308,9 @@ TEST(SettingsEntryEthernet, AWrongStationKeepsTheStoresBeforeItAndAWrongLoopStor
     e.net = {true, "2", "3"};
     e.station = {true, "5"};
     e.rus = {"4", "9", "9"};
-    const EntryFault f = EthEntries_Store(e, s);
+    const SettingFault f = EthEntries_Store(e, s);
     EXPECT_EQ(f.error, kLen);
-    EXPECT_EQ(f.box, EntryBox::Station);
+    EXPECT_EQ(f.box, SettingBox::Station);
     EXPECT_EQ(e.ip[6], "1");
     EXPECT_EQ(s.L_IpAddr, "10.0.0.1");
     EXPECT_EQ(s.L_IpHexU, "0A00");
@@ -323,9 +323,9 @@ TEST(SettingsEntryEthernet, AWrongStationKeepsTheStoresBeforeItAndAWrongLoopStor
     s = stored();
     e.net = {true, "3", "3"};
     e.ip[6] = "01";
-    const EntryFault g = EthEntries_Store(e, s);
+    const SettingFault g = EthEntries_Store(e, s);
     EXPECT_EQ(g.error, kLim);
-    EXPECT_EQ(g.box, EntryBox::Loop);
+    EXPECT_EQ(g.box, SettingBox::Loop);
     EXPECT_EQ(e.ip[6], "01") << "boxes untouched";
     EXPECT_EQ(s.L_IpAddr, "192.168.0.1");
     EXPECT_EQ(s.L_SeriNo, "00");

@@ -182,11 +182,11 @@ void SetBoxEditable(QLineEdit* box, bool editable)
 
 void OnLabelClick(QLabel* label, std::function<void()> onClick) { new LabelClick(label, std::move(onClick)); }
 
-void EntryFault_Report(const EntryFault& f, MessageSink& messages, QLineEdit* station, const NetworkControls& net)
+void SettingFault_Report(const SettingFault& f, MessageSink& messages, QLineEdit* station, const NetworkControls& net)
 {
-    messages.show(EntryError_Message(f.error), MsgIcon::Exclamation);
-    QLineEdit* box = f.box == EntryBox::Station ? station
-                     : f.box == EntryBox::Loop  ? net.LoopText[0]
+    messages.show(SettingError_Message(f.error), MsgIcon::Exclamation);
+    QLineEdit* box = f.box == SettingBox::Station ? station
+                     : f.box == SettingBox::Loop  ? net.LoopText[0]
                                                 : net.LoopText[1];
     box->setFocus(Qt::OtherFocusReason);
 }

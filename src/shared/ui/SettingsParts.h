@@ -79,7 +79,7 @@ void SetBoxEditable(QLineEdit* box, bool editable);
 void OnLabelClick(QLabel* label, std::function<void()> onClick);
 
 // A failed check: its message (exclamation), then the focus in the box at fault.
-void EntryFault_Report(const EntryFault& f, MessageSink& messages, QLineEdit* station,
+void SettingFault_Report(const SettingFault& f, MessageSink& messages, QLineEdit* station,
                        const NetworkControls& net);
 
 } // namespace posmod

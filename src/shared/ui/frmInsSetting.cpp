@@ -183,10 +183,10 @@ void frmInsSetting::DataSetCommand_Click()
     e.net = NetworkControls_Read(net_);
     e.station = StationControls_Read(station_);
     e.rus = RusControls_Read(rus_);
-    const EntryFault f = EthEntries_Store(e, pub_.set);
+    const SettingFault f = EthEntries_Store(e, pub_.set);
     setBoxes(e.ip);
     if (f.failed()) {
-        EntryFault_Report(f, msg_, StationText, net_);
+        SettingFault_Report(f, msg_, StationText, net_);
         return;
     }
     accept();

@@ -103,9 +103,9 @@ RsEntries frmSetting::entries() const
 int frmSetting::SettingInput_Check(int kind)
 {
     const RsEntries e = entries();
-    const EntryFault f = kind == 0 ? StationInput_Check(e.station) : NetworkInput_Check(e.net);
+    const SettingFault f = kind == 0 ? StationInput_Check(e.station) : NetworkInput_Check(e.net);
     if (!f.failed()) return 0;
-    EntryFault_Report(f, msg_, StationText, net_);
+    SettingFault_Report(f, msg_, StationText, net_);
     return 1;
 }
 

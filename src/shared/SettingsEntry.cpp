@@ -86,12 +86,18 @@ RusChoice loadRus(const Settings& s)
             listChoice(RusEntries(2), s.RusSlotNo)};
 }
 
-// A list with nothing selected keeps what was stored.
+// A list with nothing selected keeps what was stored, and so does the entry that showed the
+// stored value ("a" for the slot entry "A"): Setting.ini keeps a value nobody changed.
+void storeChoice(const std::string& choice, std::string& stored)
+{
+    if (!choice.empty() && !equalsNoCase(choice, stored)) stored = choice;
+}
+
 void storeRus(const RusChoice& rus, Settings& s)
 {
-    std::string* target[3] = {&s.RusRemoteNo, &s.RusUnitNo, &s.RusSlotNo};
-    for (std::size_t i = 0; i < 3; ++i)
-        if (!rus[i].empty()) *target[i] = rus[i];
+    storeChoice(rus[0], s.RusRemoteNo);
+    storeChoice(rus[1], s.RusUnitNo);
+    storeChoice(rus[2], s.RusSlotNo);
 }
 
 // Hexadecimal form of value, padded as a typed hexadecimal entry is.
@@ -221,8 +227,8 @@ std::string RsEntries_Store(const RsEntries& e, Settings& s, int& replyStatusOff
     s.R_ProcNo = e.procedure1 ? 1 : 2;
     std::string serialSettings;
     if (!e.rate.empty()) {
-        s.R_RateNo = e.rate;
-        serialSettings = e.rate + ",e,7,1";
+        storeChoice(e.rate, s.R_RateNo);
+        serialSettings = s.R_RateNo + ",e,7,1";
     }
     if (const int port = ListEntry_Find(PortEntries(), e.port); port >= 0) s.R_PortNo = port + 1;
     storeRus(e.rus, s);

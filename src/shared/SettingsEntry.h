@@ -85,7 +85,8 @@ struct RsEntries {
 // nothing.
 RsEntries RsEntries_Load(const Settings& s);
 // OK after the checks passed: network, station, reply status offset, procedure, rate, port,
-// RUS and the module addresses. A list with nothing selected leaves its setting as it was.
+// RUS and the module addresses. A list with nothing selected, or showing the stored value in
+// another letter case, leaves its setting as it was.
 // The result is the serial settings text of the rate chosen ("19200,e,7,1"), or "" when no
 // rate was selected (the port keeps its settings).
 std::string RsEntries_Store(const RsEntries& e, Settings& s, int& replyStatusOffset);

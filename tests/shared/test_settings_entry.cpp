@@ -217,6 +217,9 @@ TEST(SettingsEntryRs232c, OpensFromTheSettingsAndListsWithoutTheStoredValueSelec
     EXPECT_EQ(e.rate, "19200");
     EXPECT_EQ(e.port, "COM4");
     EXPECT_EQ(e.rus, (RusChoice{"0", "0", "A"})) << "letter case ignored";
+    int offset = 0;
+    RsEntries_Store(e, s, offset);
+    EXPECT_EQ(s.RusSlotNo, "a") << "the value shown is kept as it was stored";
 
     s = stored();
     s.R_LoopNo = "9"; // not shown for the own station
@@ -233,7 +236,7 @@ TEST(SettingsEntryRs232c, OpensFromTheSettingsAndListsWithoutTheStoredValueSelec
     EXPECT_EQ(e.rus, (RusChoice{"", "", ""}));
 
     // OK with nothing chosen in those lists keeps every stored value; no serial settings.
-    int offset = 7;
+    offset = 7;
     EXPECT_EQ(RsEntries_Store(e, s, offset), "");
     EXPECT_EQ(s.R_RateNo, "1200");
     EXPECT_EQ(s.R_PortNo, 9);

@@ -202,3 +202,32 @@ TEST_F(MenuTest, ExitFromTheFileMenuIsTheExitButton)
         endings = 0;
     }
 }
+
+// A name nobody changed keeps the bytes it was read with (a file of the original platform's
+// code page); a changed one is written anew, and both read back.
+TEST_F(MenuTest, AxisNamesThroughTheDialogKeepTheirBytesUnlessChanged)
+{
+    const std::string ax = "\x8E\xB2"; // a CP932 character
+    writeIni("MODULE_NO=1\r\nAX_NAME_A=" + ax + "A\r\nAX_NAME_B=" + ax + "B\r\nAX_NAME_C=C\r\nAX_NAME_D=D\r\n");
+    frmMain& m = start();
+    const std::string a = forms->pub.set.AxisName[0];
+    ASSERT_NE(a, ax + "A") << "read as text, not as bytes";
+    forms->runDialog = [&](QDialog& d) {
+        auto& names = dynamic_cast<frmAxisName&>(d);
+        d.show();
+        EXPECT_EQ(names.AxisText[0]->text().toStdString(), a);
+        names.AxisText[3]->setText(names.AxisText[1]->text() + "2");
+        QTest::mouseClick(names.OkCommand, Qt::LeftButton);
+    };
+    m.mnuAxisName->trigger();
+    const std::string b = forms->pub.set.AxisName[1];
+    EXPECT_EQ(forms->pub.set.AxisName[3], b + "2");
+    m.mnuExit->trigger();
+    const std::string ini = readIni();
+    EXPECT_NE(ini.find("AX_NAME_A=" + ax + "A\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("AX_NAME_B=" + ax + "B\r\n"), std::string::npos);
+    EXPECT_EQ(ini.find("AX_NAME_D=D\r\n"), std::string::npos);
+    start();
+    EXPECT_EQ(forms->pub.set.AxisName[0], a);
+    EXPECT_EQ(forms->pub.set.AxisName[3], b + "2");
+}

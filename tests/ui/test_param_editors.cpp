@@ -370,6 +370,34 @@ TEST_F(ParamEditorTest, AClickThatLeftARefusedEntryIsDropped)
     }
 }
 
+// The focus Qt moves on when the grid is locked (a transfer from a key, or a window that was
+// not active when Submit was clicked) may land in the box laid over the grid: that starts no
+// entry, so the value the box shows never goes back into a cell the transfer emptied.
+TEST_F(ParamEditorTest, LockingTheGridUnderTheLaidBoxStartsNoEntry)
+{
+    frmParmJV& e = open<frmParmJV>(1);
+    FlexGrid* g = e.PrmFlexGrid;
+    Go(g, 10);
+    Type("FFFFFFF0");
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(g->hasFocus());
+    ASSERT_TRUE(Covers(e.SelText, *g, 10, 3));
+    forms->FormControl_Enable(form::frmParmJV, false);
+    g->setTextMatrix(10, 2, g->TextMatrix(10, 3)); // as a written cell moves
+    g->setTextMatrix(10, 3, "");
+    forms->FormControl_Enable(form::frmParmJV, true);
+    g->setRow(1);
+    g->setCol(2);
+    EXPECT_FALSE(e.cellEditor().editing());
+    EXPECT_EQ(g->TextMatrix(10, 3), "");
+    // Tab from the grid passes the box by.
+    Go(g, 4);
+    Key(Qt::Key_Tab);
+    EXPECT_FALSE(e.SelText->hasFocus());
+    EXPECT_EQ(Setting(g, 12), std::vector<std::string>(12));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(ParamEditorTest, ADisplaySwitchCommitsThePendingEntryFirst)
 {
     frmParmJV& e = open<frmParmJV>(1);

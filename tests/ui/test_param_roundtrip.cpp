@@ -220,6 +220,10 @@ TEST_F(ParamRoundTrip, FourAxisReadChooseTypeSubmitReadAgain)
     EXPECT_EQ(w[12], 0xFFFF);
     EXPECT_EQ(w[4], 0x0204); // sent again as it was read
     EXPECT_EQ(model->prm[0][3], 0x0103);
+    // Back at the start: tab 0, grid 0 at row 1, column 1.
+    EXPECT_EQ(e.AutoSSTab->currentIndex(), 0);
+    EXPECT_EQ(e.PrmZ4FlexGrid[0]->Row(), 1);
+    EXPECT_EQ(e.PrmZ4FlexGrid[0]->Col(), 1);
 
     Click(e.HexZ4Option);
     const auto shown = CurrentColumn(e.PrmZ4FlexGrid, 23);

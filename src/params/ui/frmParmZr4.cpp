@@ -118,6 +118,12 @@ void frmParmZr4::Form_Load()
 void frmParmZr4::backToStart()
 {
     SetAxisTabs(AutoSSTab, pub_.set, 20);
+    showStart();
+}
+
+void frmParmZr4::showStart()
+{
+    AutoSSTab->setCurrentIndex(0);
     PrmZ4FlexGrid[0]->setRow(1);
     PrmZ4FlexGrid[0]->setCol(1);
 }
@@ -160,8 +166,7 @@ void frmParmZr4::SendZ4_Command_Click()
     shell_.FormControl_Enable(form::frmParmZr4, false);
     transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
     shell_.FormControl_Enable(form::frmParmZr4, true);
-    PrmZ4FlexGrid[0]->setRow(1);
-    PrmZ4FlexGrid[0]->setCol(1);
+    showStart();
 }
 
 EditorTable frmParmZr4::editorTable()

@@ -55,6 +55,8 @@ private:
     FlexGrid* shownGrid() const;
     // Tab captions renewed, tab 0 shown, grid 0 at row 1, column 1.
     void backToStart();
+    // Tab 0 shown, grid 0 at row 1, column 1.
+    void showStart();
     void DecZ4Option_Toggled(bool decimal);
     void CancelZ4_Command_Click();
     void DefaultZ4_Command_Click();

@@ -82,6 +82,9 @@ CellEditor::CellEditor(QLineEdit* box, QComboBox* list, std::vector<FlexGrid*> g
     : QObject(parent), box_(box), list_(list), grids_(std::move(grids)), rules_(rules), messages_(messages)
 {
     box_->hide();
+    // An entry starts only from a key on the grid or a press in the box; Tab, and the focus
+    // Qt moves on when the grid is locked under the box, never reach it.
+    box_->setFocusPolicy(Qt::ClickFocus);
     box_->installEventFilter(this);
     if (list_) {
         list_->hide();
@@ -434,11 +437,6 @@ bool CellEditor::eventFilter(QObject* o, QEvent* e)
             box_->setFocus(Qt::MouseFocusReason);
             box_->selectAll();
             return true;
-        case QEvent::FocusIn: {
-            const auto r = static_cast<QFocusEvent*>(e)->reason();
-            if (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason) editing_ = boxCell_.grid >= 0;
-            return false;
-        }
         case QEvent::FocusOut: {
             if (inMessage_ || leavesNothing(static_cast<QFocusEvent*>(e)->reason())) return false;
             QWidget* to = QApplication::focusWidget();

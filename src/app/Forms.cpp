@@ -9,6 +9,7 @@
 
 #include "app/WindowTable.h"
 #include "main/ui/frmMain.h"
+#include "print/ui/frmPrintDisp.h"
 #include "shared/SettingsFile.h"
 #include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
@@ -140,6 +141,14 @@ void Forms::openAtMain(int formNo)
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
+{
+    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, printers, runtime};
+    frmPrintDisp preview(services, source);
+    preview.move(at.pos());
+    runDialog(preview);
 }
 
 } // namespace posmod

@@ -13,6 +13,7 @@
 #include "main/TaskSend.h"
 #include "main/ui/MainServices.h"
 #include "platform/MessageBox.h"
+#include "platform/PrinterChoice.h"
 #include "platform/QtFiles.h"
 #include "platform/QtPointer.h"
 #include "platform/QtRuntime.h"
@@ -65,6 +66,13 @@ public:
 
     QtPointer pointer;
 
+    // The file dialog of the CSV commands and the export; it offers the name last chosen in it.
+    QtFileNameDialog fileDialog;
+    RememberingFileDialog CsvDialog{fileDialog};
+    // The PDF file of a print when the system has no printer (not the CSV dialog: its name stays).
+    QtFileNameDialog pdfDialog;
+    QtPrinterChoice printers;
+
     std::string settingsPath;
     // Ends the program after Exit; the program quits its event loop.
     std::function<void()> endProgram;
@@ -86,6 +94,7 @@ public:
     bool linkBusy() const override { return link.busy(); }
     void execDialog(QDialog& d) override { runDialog(d); }
     void openAtMain(int formNo) override;
+    void showPrintPreview(QWidget& at, const PrintSource& source) override;
 
     // TransferRunner: the wait window's transfer.
     uint8_t SendMain(int mode) override;

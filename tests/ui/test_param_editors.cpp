@@ -104,11 +104,12 @@ TEST_F(ParamEditorTest, OneAxisOpensOnModuleDataWithTheBoxOverTheFirstSetting)
     EXPECT_TRUE(e.PramJVOption2->isChecked());
     EXPECT_TRUE(e.CpuReadOption->isChecked());
     EXPECT_TRUE(e.HexOption->isChecked());
-    // Default and Cancel work; the services still to come stay off.
+    // Default, Cancel and Print work; the CSV files still to come stay off.
     EXPECT_TRUE(e.Default_Command->isEnabled());
     EXPECT_TRUE(e.Cancel_Command->isEnabled());
     EXPECT_TRUE(e.RunModeCommand->isEnabled());
-    EXPECT_FALSE(e.PrnCommand->isEnabled());
+    EXPECT_TRUE(e.PrnCommand->isEnabled());
+    EXPECT_FALSE(e.ParmJVCsv_Cmd1->isEnabled());
 
     frmParmJV& c = open<frmParmJV>(1, true);
     EXPECT_EQ(c.windowTitle(), "[Csv file]Common parameter setting(JV-ZR)");

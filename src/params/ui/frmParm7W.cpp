@@ -13,6 +13,7 @@
 #include "params/ParamLayout.h"
 #include "params/ui/frmRunMode.h"
 #include "platform/FlexGrid.h"
+#include "print/ui/PrintCommand.h"
 #include "shared/Conversions.h"
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
@@ -72,8 +73,8 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(options, 2, 0, 1, 2);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2, PrnCommand});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelHText, nullptr, std::vector<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]},
                                            ParamJV_Rules(), messages_, nullptr);
@@ -82,6 +83,7 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     connect(DefaultH_Command, &QPushButton::clicked, this, &frmParm7W::DefaultH_Command_Click);
     connect(SendH_Command, &QPushButton::clicked, this, &frmParm7W::SendH_Command_Click);
     connect(RunModeHCommand, &QPushButton::clicked, this, &frmParm7W::RunModeHCommand_Click);
+    connect(PrnCommand, &QPushButton::clicked, this, &frmParm7W::PrnCommand_Click);
     connect(EndH_Command, &QPushButton::clicked, this, &QWidget::close);
     setupGrids();
 }
@@ -186,6 +188,13 @@ void frmParm7W::RunModeHCommand_Click()
     frmRunMode d(pub_, {PrmHFlexGrid[0], PrmHFlexGrid[1]}, this);
     d.move(pos());
     shell_.execDialog(d);
+}
+
+void frmParm7W::PrnCommand_Click()
+{
+    if (!editor_->flush()) return;
+    PrintCommand_Run(pub_, shell_, *this, form::frmParm7W, {PrmHFlexGrid[0], PrmHFlexGrid[1], nullptr, nullptr},
+                     editor_->decimal());
 }
 
 EditorTable frmParm7W::editorTable()

@@ -61,6 +61,7 @@ private:
     void DefaultH_Command_Click();
     void SendH_Command_Click();
     void RunModeHCommand_Click();
+    void PrnCommand_Click();
 
     std::unique_ptr<CellEditor> editor_;
 };

@@ -13,6 +13,7 @@
 #include "params/ParamLayout.h"
 #include "params/ui/frmRunMode.h"
 #include "platform/FlexGrid.h"
+#include "print/ui/PrintCommand.h"
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
 #include "shared/NameTables.h"
@@ -62,8 +63,8 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(side, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2, PrnCommand});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelText, nullptr, std::vector<FlexGrid*>{PrmFlexGrid}, ParamJV_Rules(),
                                            messages_, nullptr);
@@ -72,6 +73,7 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     connect(Default_Command, &QPushButton::clicked, this, &frmParmJV::Default_Command_Click);
     connect(Send_Command, &QPushButton::clicked, this, &frmParmJV::Send_Command_Click);
     connect(RunModeCommand, &QPushButton::clicked, this, &frmParmJV::RunModeCommand_Click);
+    connect(PrnCommand, &QPushButton::clicked, this, &frmParmJV::PrnCommand_Click);
     connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
 
     setupGrid();
@@ -158,6 +160,12 @@ void frmParmJV::RunModeCommand_Click()
     frmRunMode d(pub_, {PrmFlexGrid}, this);
     d.move(pos());
     shell_.execDialog(d);
+}
+
+void frmParmJV::PrnCommand_Click()
+{
+    if (!editor_->flush()) return;
+    PrintCommand_Run(pub_, shell_, *this, form::frmParmJV, {PrmFlexGrid, nullptr, nullptr, nullptr}, editor_->decimal());
 }
 
 EditorTable frmParmJV::editorTable()

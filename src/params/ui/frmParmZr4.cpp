@@ -15,6 +15,7 @@
 #include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
 #include "platform/FlexGrid.h"
+#include "print/ui/PrintCommand.h"
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
 #include "shared/NameTables.h"
@@ -58,8 +59,8 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2, PrnZ4Command});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelHText, PrmSelZ4Combo,
                                            std::vector<FlexGrid*>(PrmZ4FlexGrid.begin(), PrmZ4FlexGrid.end()),
@@ -71,6 +72,7 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     connect(CancelZ4_Command, &QPushButton::clicked, this, &frmParmZr4::CancelZ4_Command_Click);
     connect(DefaultZ4_Command, &QPushButton::clicked, this, &frmParmZr4::DefaultZ4_Command_Click);
     connect(SendZ4_Command, &QPushButton::clicked, this, &frmParmZr4::SendZ4_Command_Click);
+    connect(PrnZ4Command, &QPushButton::clicked, this, &frmParmZr4::PrnZ4Command_Click);
     connect(EndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     setupGrids();
 }
@@ -167,6 +169,13 @@ void frmParmZr4::SendZ4_Command_Click()
     transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
     shell_.FormControl_Enable(form::frmParmZr4, true);
     showStart();
+}
+
+void frmParmZr4::PrnZ4Command_Click()
+{
+    if (!editor_->flush()) return;
+    PrintCommand_Run(pub_, shell_, *this, form::frmParmZr4,
+                     {PrmZ4FlexGrid[0], PrmZ4FlexGrid[1], PrmZ4FlexGrid[2], PrmZ4FlexGrid[3]}, editor_->decimal());
 }
 
 EditorTable frmParmZr4::editorTable()

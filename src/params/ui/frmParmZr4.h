@@ -61,6 +61,7 @@ private:
     void CancelZ4_Command_Click();
     void DefaultZ4_Command_Click();
     void SendZ4_Command_Click();
+    void PrnZ4Command_Click();
 
     std::unique_ptr<CellEditor> editor_;
 };

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace posmod {
 
+struct PrintSource;
+
 class WindowShell {
 public:
     virtual ~WindowShell() = default;
@@ -28,6 +30,8 @@ public:
     // Opens a window at the main window's top-left corner: loaded afresh unless it is open,
     // then shown.
     virtual void openAtMain(int formNo) = 0;
+    // Shows the print preview of a table modal at a window's top-left corner.
+    virtual void showPrintPreview(QWidget& at, const PrintSource& source) = 0;
 };
 
 

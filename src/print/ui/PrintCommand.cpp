@@ -1,0 +1,33 @@
+#include "print/ui/PrintCommand.h"
+
+#include <QWidget>
+
+#include "print/PrintHandOver.h"
+#include "print/PrintTables.h"
+#include "shared/Public.h"
+#include "shared/ui/WindowShell.h"
+
+namespace posmod {
+
+void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int formNo,
+                      const std::array<const GridCells*, 4>& grids, bool decimal)
+{
+    const int kind = PrintKind_ForEditor(formNo, pub.ModuleType);
+    if (kind >= 0) pub.PrintDataKind = kind;
+    PrintSource src;
+    src.kind = pub.PrintDataKind;
+    src.grids = grids;
+    src.axisNames = pub.set.AxisName;
+    src.decimalDisplay = decimal;
+    if (PrintKind_IsPaged(src.kind) && src.kind != 1) {
+        // The step window the editor's grid holds is the one printed.
+        pub.AxisStepRange.FirstStep = pub.StepRange.FirstStep;
+        pub.AxisStepRange.LastStep = pub.StepRange.LastStep;
+    }
+    src.range = pub.AxisStepRange;
+    editor.hide();
+    shell.showPrintPreview(editor, src);
+    editor.show();
+}
+
+} // namespace posmod

@@ -157,22 +157,24 @@ void Step7W_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal)
             g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, Step7W_Cell(p.reg, axis, j, c), decimal));
 }
 
+void StepZr4_FillStep(GridCells& g, int axis, const Public& p, int step, int stepIndex, bool decimal)
+{
+    if (axis < 0 || axis > 3 || step < 0 || step >= static_cast<int>(p.Z4AutoData.size())) return;
+    const auto& w = p.Z4AutoData[static_cast<size_t>(step)][static_cast<size_t>(axis)];
+    for (int c = kStepFirstValueCol; c <= kStepLastValueColZr4; ++c) {
+        const Zr4StepCell z = StepZr4_Cell(c);
+        const std::string& low = w[static_cast<size_t>(z.low)].Word;
+        const std::string text = z.high < 0 ? CurrentCellText(low, false, decimal)
+                                            : CurrentCellText(pairText(w[static_cast<size_t>(z.high)].Word, low),
+                                                              true, decimal);
+        g.setTextMatrix(StepRow_Current(stepIndex), c, text);
+    }
+}
+
 void StepZr4_FillCurrent(GridCells& g, int axis, const Public& p, int firstStep, bool decimal)
 {
     if (!p.DataSourceCaption.empty() || axis < 0 || axis > 3) return;
-    for (int j = 0; j < stepCount(g); ++j) {
-        const int step = firstStep + j;
-        if (step < 0 || step >= static_cast<int>(p.Z4AutoData.size())) break;
-        const auto& w = p.Z4AutoData[static_cast<size_t>(step)][static_cast<size_t>(axis)];
-        for (int c = kStepFirstValueCol; c <= kStepLastValueColZr4; ++c) {
-            const Zr4StepCell z = StepZr4_Cell(c);
-            const std::string& low = w[static_cast<size_t>(z.low)].Word;
-            const std::string text = z.high < 0 ? CurrentCellText(low, false, decimal)
-                                                : CurrentCellText(pairText(w[static_cast<size_t>(z.high)].Word, low),
-                                                                  true, decimal);
-            g.setTextMatrix(StepRow_Current(j), c, text);
-        }
-    }
+    for (int j = 0; j < stepCount(g); ++j) StepZr4_FillStep(g, axis, p, firstStep + j, j, decimal);
 }
 
 } // namespace posmod

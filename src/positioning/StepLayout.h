@@ -52,5 +52,8 @@ void StepGrid_Shape(GridCells& g, const GridLayout& layout, int firstStep, int l
 void StepJV_FillCurrent(GridCells& g, const Public& p, bool decimal);
 void Step7W_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal);
 void StepZr4_FillCurrent(GridCells& g, int axis, const Public& p, int firstStep, bool decimal);
+// The Current row of one step (the stepIndex-th of the grid) from the four-axis store, in
+// the display given; a 32-bit value missing one of its words shows empty.
+void StepZr4_FillStep(GridCells& g, int axis, const Public& p, int step, int stepIndex, bool decimal);
 
 } // namespace posmod

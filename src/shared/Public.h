@@ -79,6 +79,7 @@ struct Public {
     struct AxisStepRangeRec { int32_t AxisNo = 0, FirstStep = 0, LastStep = 0; }; // AxisNo 99 cancelled
     StepRangeRec StepRange;
     AxisStepRangeRec AxisStepRange;
+    std::string RangeTitle;                   // the range dialog's caption word ("Print", "Default data setting ")
     std::array<int32_t, 4> CsvStoreRange{};   // kind (3 = cancelled), axes, first step, last step
     int32_t TeachStepNo = 0;
     int32_t AutoRowCount = 0;

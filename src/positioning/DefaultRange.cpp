@@ -1,0 +1,52 @@
+#include "positioning/DefaultRange.h"
+
+#include "shared/Conversions.h"
+#include "shared/ModelTable.h"
+
+namespace posmod {
+
+std::vector<std::string> DefaultRange_Axes(const Public& p)
+{
+    const auto& names = p.set.AxisName;
+    switch (Model_Family(p.ModuleType)) {
+    case ModelFamily::OneAxis: return {};
+    case ModelFamily::FourAxis: return {names[0], names[1], names[2], names[3]};
+    case ModelFamily::TwoAxis: break;
+    }
+    return {names[0], names[1]};
+}
+
+void DefaultRange_Preset(const Public& p, std::string& fromText, std::string& toText)
+{
+    if (p.RangeTitle == kRangeTitlePrint) {
+        fromText = std::to_string(p.StepRange.FirstStep);
+        toText = std::to_string(p.StepRange.LastStep);
+    } else {
+        fromText = "0";
+        toText = "0";
+    }
+}
+
+RangeEntryError DefaultRange_Check(const std::string& fromText, const std::string& toText,
+                                   const Public::StepRangeRec& window, int32_t& from, int32_t& to)
+{
+    if (!NumText_Check(fromText, true) || !NumText_Check(toText, true)) return RangeEntryError::Numeric;
+    const auto f = signedDecimalValue(fromText), t = signedDecimalValue(toText);
+    const auto inside = [&](int64_t v) { return v >= window.FirstStep && v <= window.LastStep; };
+    if (!f || !t || !inside(*f) || !inside(*t) || *f > *t) return RangeEntryError::Limit;
+    from = static_cast<int32_t>(*f);
+    to = static_cast<int32_t>(*t);
+    return RangeEntryError::None;
+}
+
+int32_t DefaultRange_Axis(int moduleType, int index)
+{
+    switch (Model_Family(moduleType)) {
+    case ModelFamily::OneAxis: return 3;
+    case ModelFamily::FourAxis: return index >= 0 && index < 4 ? index : 0;
+    case ModelFamily::TwoAxis: break;
+    }
+    return index == 1 ? 1 : 0;
+}
+
+} // namespace posmod

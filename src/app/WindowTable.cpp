@@ -60,7 +60,10 @@ const std::vector<WindowRow>& WindowTable()
          {"SeigyoFrame", "JikFrame", "StRegCommand", "SendCommand", "EndCommand"}},
         {form::frmSeigyoZ4Cmd, "frmSeigyoZ4Cmd", control<posmod::frmSeigyoZ4Cmd>,
          {"SeigyoFrame", "DaSetFrame", "JikFrame", "StRegCommand", "SendCommand", "EndCommand"}},
-        {form::frmTeach_Command, "frmTeach_Command", control<posmod::frmTeach_Command>,
+        {form::frmTeach_Command, "frmTeach_Command",
+         [](Forms& f) -> QWidget* {
+             return new posmod::frmTeach_Command(f.pub, f, *f.linkOps, *f.taskOps, f.messages(), &f.pointer);
+         },
          {"JikFrame", "StepText", "DataSetCommand", "Cancel_Command"}},
     };
     return rows;

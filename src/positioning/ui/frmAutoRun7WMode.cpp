@@ -10,23 +10,23 @@
 #include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
+#include "positioning/StepEdit.h"
 #include "positioning/StepLayout.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
 #include "shared/Public.h"
-#include "shared/Conversions.h"
-#include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-
 frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+    : StepEditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRun7WMode");
+    // Arial where it is installed; the nearest font otherwise.
+    setFont(QFont("Arial"));
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunMode7WGrid", RunMode7WGrid);
     AutoSel7WText = NewText(this, "AutoSel7WText");
-    AutoSel7WText->hide();
     AutoSel7WCombo = NewCombo(this, "AutoSel7WCombo");
-    AutoSel7WCombo->hide();
 
     AutoHexDec7WFrame = NewHexDecFrame(this, "AutoHexDec7WFrame", Qt::Horizontal, AutoHex7WOption, "AutoHex7WOption",
                                        AutoDec7WOption, "AutoDec7WOption");
@@ -54,48 +54,38 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // Editing, writing, CSV files and printing come with the full editor.
-    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2, AutoCancel7W_Command, AutoSend7W_Command, AutoDefault7W_Command,
-                  PrnCommand});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2, PrnCommand});
 
+    setupEditing({form::frmAutoRun7WMode, &Step7W_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
+                  Model_ForType(2).autoWriteMode, 46},
+                 {RunMode7WGrid[0], RunMode7WGrid[1]}, AutoSel7WText, AutoSel7WCombo, AutoSSTab, AutoHex7WOption,
+                 AutoDec7WOption);
+    connect(AutoCancel7W_Command, &QPushButton::clicked, this, &frmAutoRun7WMode::Cancel_Click);
+    connect(AutoDefault7W_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefault); });
+    connect(AutoSend7W_Command, &QPushButton::clicked, this, [this] {
+        if (Submit_Click()) relay();
+    });
     connect(AutoEnd7W_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(AutoHex7WOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    for (FlexGrid* g : RunMode7WGrid) {
-        ApplyGridLayout(g, Step7W_Layout());
-        StepGrid_Shape(*g, Step7W_Layout(), 0, 0);
-    }
 }
 
 void frmAutoRun7WMode::Form_Load()
 {
-    Public& p = pub_;
-    setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
-    int first = 0, last = 0;
-    StepWindow_Load(p, first, last);
-    AutoHex7WOption->setChecked(true);
-    for (FlexGrid* g : RunMode7WGrid) StepGrid_Shape(*g, Step7W_Layout(), first, last);
-    const bool csv = !p.DataSourceCaption.empty();
+    setModelTitle(pub_.DataSourceCaption + "Automatic operation data setting");
+    Auto7WOption2->setChecked(true);
+    loadTable();
+    const bool csv = !pub_.DataSourceCaption.empty();
     AutoRead7WFrame->setVisible(csv);
     AutoWrite7WFrame->setVisible(csv);
-    SetAxisTabs(AutoSSTab, p.set, 46);
-    showCurrent();
-    RunMode7WGrid[0]->setRow(2);
-    RunMode7WGrid[0]->setCol(2);
 }
 
-void frmAutoRun7WMode::showCurrent()
+void frmAutoRun7WMode::fillCurrent()
 {
-    for (int axis = 0; axis < 2; ++axis)
-        Step7W_FillCurrent(*RunMode7WGrid[static_cast<size_t>(axis)], axis, pub_, AutoDec7WOption->isChecked());
-}
-
-EditorTable frmAutoRun7WMode::editorTable()
-{
-    EditorTable t;
-    for (FlexGrid* g : std::initializer_list<FlexGrid*>{RunMode7WGrid[0], RunMode7WGrid[1]}) t.grids.push_back(g);
-    t.decimal = AutoDec7WOption->isChecked();
-    t.hexadecimal = AutoHex7WOption->isChecked();
-    return t;
+    for (int axis = 0; axis < 2; ++axis) {
+        FlexGrid* g = RunMode7WGrid[static_cast<size_t>(axis)];
+        Step7W_FillCurrent(*g, axis, pub_, false);
+        StepDetail_FillCurrent(*g, false);
+    }
 }
 
 } // namespace posmod

@@ -2,8 +2,7 @@
 // The positioning editor of the two-axis models: one grid per axis on two tabs.
 #include <array>
 
-#include "shared/ui/EditorTableSource.h"
-#include "shared/ui/FormBase.h"
+#include "positioning/ui/StepEditor.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,12 +13,11 @@ class QTabWidget;
 
 namespace posmod {
 
-class frmAutoRun7WMode : public EditorBase, public EditorTableSource {
+class frmAutoRun7WMode : public StepEditorBase {
     Q_OBJECT
 public:
     frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
-    EditorTable editorTable() override;
 
     QTabWidget* AutoSSTab;
     std::array<FlexGrid*, 2> RunMode7WGrid;
@@ -40,8 +38,8 @@ public:
     QPushButton* PrnCommand;
     QPushButton* AutoEnd7W_Command;
 
-private:
-    void showCurrent();
+protected:
+    void fillCurrent() override;
 };
 
 } // namespace posmod

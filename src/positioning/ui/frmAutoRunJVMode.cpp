@@ -1,7 +1,6 @@
 #include "positioning/ui/frmAutoRunJVMode.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -10,23 +9,21 @@
 #include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
+#include "positioning/StepEdit.h"
 #include "positioning/StepLayout.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
 #include "shared/Public.h"
-#include "shared/Conversions.h"
-#include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-
 frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+    : StepEditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRunJVMode");
     RunModeGrid = NewGrid(this, "RunModeGrid");
     AutoSelText = NewText(this, "AutoSelText");
-    AutoSelText->hide();
     AutoSelCombo = NewCombo(this, "AutoSelCombo");
-    AutoSelCombo->hide();
 
     AutoCsvJVFrame = NewFrame(this, "AutoCsvJVFrame", "Csv format edit");
     AutoWriteJVFrame = NewCsvSaveFrame(AutoCsvJVFrame, "AutoWriteJVFrame", Qt::Horizontal, AutoJVOption1,
@@ -59,39 +56,38 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // Editing, writing, CSV files and printing come with the full editor.
-    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2, AutoCancel_Command, AutoDefault_Command, AutoSend_Command,
-                  PrnCommand});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2, PrnCommand});
 
+    setupEditing({form::frmAutoRunJVMode, &StepJV_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
+                  Model_ForType(1).autoWriteMode, 0},
+                 {RunModeGrid}, AutoSelText, AutoSelCombo, nullptr, AutoHexOption, AutoDecOption);
+    connect(AutoCancel_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::Cancel_Click);
+    connect(AutoDefault_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefault); });
+    connect(AutoSend_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::AutoSend_Command_Click);
     connect(AutoEnd_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(AutoHexOption, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    ApplyGridLayout(RunModeGrid, StepJV_Layout());
-    StepGrid_Shape(*RunModeGrid, StepJV_Layout(), 0, 0);
 }
 
 void frmAutoRunJVMode::Form_Load()
 {
     Public& p = pub_;
     setWindowTitle(QString::fromStdString(p.DataSourceCaption + "Automatic operation data setting (JV-ZR)"));
-    int first = 0, last = 0;
-    StepWindow_Load(p, first, last);
-    AutoHexOption->setChecked(true);
-    StepGrid_Shape(*RunModeGrid, StepJV_Layout(), first, last);
+    AutoJVOption2->setChecked(true);
+    loadTable();
     AutoCsvJVFrame->setVisible(!p.DataSourceCaption.empty());
-    showCurrent();
-    RunModeGrid->setRow(2);
-    RunModeGrid->setCol(2);
 }
 
-void frmAutoRunJVMode::showCurrent() { StepJV_FillCurrent(*RunModeGrid, pub_, AutoDecOption->isChecked()); }
-
-EditorTable frmAutoRunJVMode::editorTable()
+void frmAutoRunJVMode::fillCurrent()
 {
-    EditorTable t;
-    for (FlexGrid* g : std::initializer_list<FlexGrid*>{RunModeGrid}) t.grids.push_back(g);
-    t.decimal = AutoDecOption->isChecked();
-    t.hexadecimal = AutoHexOption->isChecked();
-    return t;
+    StepJV_FillCurrent(*RunModeGrid, pub_, false);
+    StepDetail_FillCurrent(*RunModeGrid, false);
+}
+
+void frmAutoRunJVMode::AutoSend_Command_Click()
+{
+    if (!Submit_Click()) return;
+    RunModeGrid->setRow(1);
+    RunModeGrid->setCol(2);
 }
 
 } // namespace posmod

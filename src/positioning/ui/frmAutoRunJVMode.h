@@ -1,8 +1,6 @@
 #pragma once
 // The positioning editor of the one-axis model: two rows per step of the step window.
-#include "shared/ui/EditorTableSource.h"
-#include "shared/ui/FormBase.h"
-#include "shared/Public.h"
+#include "positioning/ui/StepEditor.h"
 
 class QComboBox;
 class QGroupBox;
@@ -12,12 +10,11 @@ class QRadioButton;
 
 namespace posmod {
 
-class frmAutoRunJVMode : public EditorBase, public EditorTableSource {
+class frmAutoRunJVMode : public StepEditorBase {
     Q_OBJECT
 public:
     frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
-    EditorTable editorTable() override;
 
     FlexGrid* RunModeGrid;
     QLineEdit* AutoSelText;
@@ -38,8 +35,11 @@ public:
     QPushButton* PrnCommand;
     QPushButton* AutoEnd_Command;
 
+protected:
+    void fillCurrent() override;
+
 private:
-    void showCurrent();
+    void AutoSend_Command_Click();
 };
 
 } // namespace posmod

@@ -11,24 +11,31 @@
 
 #include "main/TaskSend.h"
 #include "platform/FlexGrid.h"
+#include "positioning/StepEdit.h"
 #include "positioning/StepLayout.h"
+#include "positioning/Teach.h"
+#include "positioning/ui/frmTeach_Command.h"
+#include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
 #include "shared/Public.h"
-#include "shared/Conversions.h"
+#include "shared/ui/CellEditor.h"
 #include "transfer/RangeEntry.h"
+#include "transfer/Transfer.h"
 
 namespace posmod {
 
+namespace {
+constexpr int kTeachReadMode = 11;
+} // namespace
 
 frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+    : StepEditorBase(pub, shell, transfers, messages)
 {
     setObjectName("frmAutoRunZr4Mode");
     setWindowTitle("Automatic operation data setting");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "RunModeZr4Grid", RunModeZr4Grid);
     AutoSelZ4Text = NewText(this, "AutoSelZ4Text");
-    AutoSelZ4Text->hide();
     AutoSelZ4Combo = NewCombo(this, "AutoSelZ4Combo");
-    AutoSelZ4Combo->hide();
 
     AutoHexDecZ4Frame = NewHexDecFrame(this, "AutoHexDecZ4Frame", Qt::Horizontal, AutoHexZ4Option, "AutoHexZ4Option",
                                        AutoDecZ4Option, "AutoDecZ4Option");
@@ -57,52 +64,60 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // Editing, writing, CSV files, printing and teaching come with the full editor.
-    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command,
-                  PrnZ4Command, Teach_Command});
+    // The CSV files come with the CSV service, printing with the preview.
+    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, PrnZ4Command});
 
+    setupEditing({form::frmAutoRunZr4Mode, &StepZr4_Layout(), &StepZr4_Rules(), kStepLastValueColZr4,
+                  kStepLastValueColZr4, Model_ForType(5).autoWriteMode, 22},
+                 {RunModeZr4Grid.begin(), RunModeZr4Grid.end()}, AutoSelZ4Text, AutoSelZ4Combo, AutoSSTab,
+                 AutoHexZ4Option, AutoDecZ4Option);
+    connect(AutoCancelZ4_Command, &QPushButton::clicked, this, &frmAutoRunZr4Mode::Cancel_Click);
+    connect(AutoDefaultZ4_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefaultZ4); });
+    connect(AutoSendZ4_Command, &QPushButton::clicked, this, [this] {
+        if (Submit_Click()) relay();
+    });
+    connect(Teach_Command, &QPushButton::clicked, this, &frmAutoRunZr4Mode::Teach_Command_Click);
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
-    connect(AutoHexZ4Option, &QRadioButton::toggled, this, [this] { showCurrent(); });
-    for (FlexGrid* g : RunModeZr4Grid) {
-        ApplyGridLayout(g, StepZr4_Layout());
-        StepGrid_Shape(*g, StepZr4_Layout(), 0, 0);
-    }
 }
 
 void frmAutoRunZr4Mode::Form_Load()
 {
-    Public& p = pub_;
-    setModelTitle(p.DataSourceCaption + "Automatic operation data setting");
-    int first = 0, last = 0;
-    StepWindow_Load(p, first, last);
-    AutoHexZ4Option->setChecked(true);
-    for (FlexGrid* g : RunModeZr4Grid) StepGrid_Shape(*g, StepZr4_Layout(), first, last);
-    const bool csv = !p.DataSourceCaption.empty();
+    setModelTitle(pub_.DataSourceCaption + "Automatic operation data setting");
+    AutoZ4Option2->setChecked(true);
+    loadTable();
+    const bool csv = !pub_.DataSourceCaption.empty();
     AutoReadZ4Frame->setVisible(csv);
     AutoWriteZ4Frame->setVisible(csv);
-    SetAxisTabs(AutoSSTab, p.set, 20);
-    showCurrent();
-    RunModeZr4Grid[0]->setRow(2);
-    RunModeZr4Grid[0]->setCol(2);
+}
+
+void frmAutoRunZr4Mode::fillCurrent()
+{
+    int first = 0, last = 0;
+    StepWindow(pub_, first, last);
+    for (int a = 0; a < 4; ++a) StepZr4_FillCurrent(*RunModeZr4Grid[static_cast<size_t>(a)], a, pub_, first, false);
 }
 
 void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(pub_); }
 
-void frmAutoRunZr4Mode::showCurrent()
+void frmAutoRunZr4Mode::Teach_Command_Click()
 {
-    int first = 0, last = 0;
-    StepWindow(pub_, first, last);
-    for (int a = 0; a < 4; ++a)
-        StepZr4_FillCurrent(*RunModeZr4Grid[static_cast<size_t>(a)], a, pub_, first, AutoDecZ4Option->isChecked());
-}
-
-EditorTable frmAutoRunZr4Mode::editorTable()
-{
-    EditorTable t;
-    for (FlexGrid* g : RunModeZr4Grid) t.grids.push_back(g);
-    t.decimal = AutoDecZ4Option->isChecked();
-    t.hexadecimal = AutoHexZ4Option->isChecked();
-    return t;
+    if (!editor_->flush()) return;
+    auto* dialog = qobject_cast<frmTeach_Command*>(shell_.form(form::frmTeach_Command));
+    if (!dialog) return;
+    Public& p = pub_;
+    shell_.FormControl_Enable(form::frmAutoRunZr4Mode, false);
+    // A confirmation left over from earlier work must not make this showing read a step back.
+    p.Z4StepData.clear();
+    dialog->move(pos());
+    shell_.execDialog(*dialog);
+    if (const auto step = Teach_ReadBackStep(p)) {
+        p.TeachStepNo = *step;
+        if (transfers_.SendMain(kTeachReadMode) == 1)
+            Teach_FillStep({RunModeZr4Grid[0], RunModeZr4Grid[1], RunModeZr4Grid[2], RunModeZr4Grid[3]}, p, *step,
+                           editor_->decimal());
+    }
+    if (p.DataSourceCaption.empty()) p.Z4StepData.clear();
+    shell_.FormControl_Enable(form::frmAutoRunZr4Mode, true);
 }
 
 } // namespace posmod

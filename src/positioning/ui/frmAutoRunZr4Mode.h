@@ -1,9 +1,8 @@
 #pragma once
-// The positioning editor of the four-axis model: one grid per axis on four tabs.
+// The positioning editor of the four-axis model: one grid per axis on four tabs, and teaching.
 #include <array>
 
-#include "shared/ui/EditorTableSource.h"
-#include "shared/ui/FormBase.h"
+#include "positioning/ui/StepEditor.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,12 +13,11 @@ class QTabWidget;
 
 namespace posmod {
 
-class frmAutoRunZr4Mode : public EditorBase, public EditorTableSource {
+class frmAutoRunZr4Mode : public StepEditorBase {
     Q_OBJECT
 public:
     frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
     void Form_Load() override;
-    EditorTable editorTable() override;
 
     std::array<FlexGrid*, 4> RunModeZr4Grid;
     QTabWidget* AutoSSTab;
@@ -42,10 +40,11 @@ public:
     QPushButton* AutoEndZ4_Command;
 
 protected:
+    void fillCurrent() override;
     void Form_Unload() override;
 
 private:
-    void showCurrent();
+    void Teach_Command_Click();
 };
 
 } // namespace posmod

@@ -9,15 +9,18 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "shared/ui/FormBase.h"
-#include "shared/Public.h"
+#include "positioning/Teach.h"
 #include "shared/Conversions.h"
+#include "shared/FormNumbers.h"
+#include "shared/Messages.h"
+#include "shared/Public.h"
+#include "shared/ui/FormBase.h"
 
 namespace posmod {
 
 frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks,
-                                   MessageSink& messages)
-    : QDialog(nullptr), pub_(pub), shell_(shell), link_(link), tasks_(tasks), messages_(messages)
+                                   MessageSink& messages, MousePointer* pointer)
+    : QDialog(nullptr), pub_(pub), shell_(shell), link_(link), tasks_(tasks), messages_(messages), pointer_(pointer)
 {
     setObjectName("frmTeach_Command");
     setWindowTitle("Teaching command");
@@ -44,15 +47,46 @@ frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& lin
     buttons->addWidget(Cancel_Command);
     grid->addLayout(buttons, 2, 0, 1, 2);
 
-    // Sending the teaching command comes with the teaching work.
-    MarkNotBuilt(DataSetCommand);
+    DataSetCommand->setDefault(true);
+    connect(DataSetCommand, &QPushButton::clicked, this, &frmTeach_Command::DataSetCommand_Click);
     connect(Cancel_Command, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmTeach_Command::Form_Load()
 {
+    StepText->clear();
+    for (size_t i = 0; i < 4; ++i) {
+        // A caption's "&" would mark a mnemonic: doubled, it shows as itself.
+        JikCheck[i]->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[i], 14)).replace('&', "&&"));
+        JikCheck[i]->setChecked(false);
+    }
+    StepText->setFocus();
+}
+
+void frmTeach_Command::DataSetCommand_Click()
+{
+    if (sending_) return;
+    int mask = 0;
     for (size_t i = 0; i < 4; ++i)
-        JikCheck[i]->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[i], 14)));
+        if (JikCheck[i]->isChecked()) mask |= 1 << i;
+    int step = 0;
+    const TeachError e = Teach_Check(mask, StepText->text().toStdString(), step);
+    if (e != TeachError::None) {
+        messages_.show(TeachError_Text(e), MsgIcon::Exclamation);
+        return;
+    }
+    sending_ = true;
+    shell_.FormControl_Enable(form::frmTeach_Command, false);
+    Teach_Send(pub_, step, mask, link_, tasks_, messages_, pointer_);
+    shell_.FormControl_Enable(form::frmTeach_Command, true);
+    sending_ = false;
+    accept();
+}
+
+void frmTeach_Command::reject()
+{
+    if (sending_) return;
+    QDialog::reject();
 }
 
 void frmTeach_Command::showEvent(QShowEvent* e)

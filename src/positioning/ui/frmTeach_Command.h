@@ -13,6 +13,7 @@ namespace posmod {
 
 class LinkOps;
 class MessageSink;
+class MousePointer;
 class TaskOps;
 class WindowShell;
 struct Public;
@@ -20,7 +21,9 @@ struct Public;
 class frmTeach_Command : public QDialog {
     Q_OBJECT
 public:
-    frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
+    frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                     MousePointer* pointer);
+    // Every showing starts as a new dialog: nothing ticked, no step, the axis names as captions.
     void Form_Load();
 
     QLabel* StepLabel;
@@ -30,8 +33,13 @@ public:
     QPushButton* DataSetCommand;
     QPushButton* Cancel_Command;
 
+public slots:
+    void DataSetCommand_Click();
+
 protected:
     void showEvent(QShowEvent* e) override;
+    // Refused while the command is on its way (the close box, Esc).
+    void reject() override;
 
 private:
     Public& pub_;
@@ -39,6 +47,8 @@ private:
     LinkOps& link_;
     TaskOps& tasks_;
     MessageSink& messages_;
+    MousePointer* pointer_;
+    bool sending_ = false;
 };
 
 } // namespace posmod

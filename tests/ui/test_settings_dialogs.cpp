@@ -1,8 +1,11 @@
 // The RS-232C, Ethernet, axis-name and version dialogs, offscreen, driven as a user does.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QImage>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,9 @@ template <class T> T* child(QWidget& w, const QString& name)
     EXPECT_EQ(found.size(), 1) << name.toStdString();
     return found.isEmpty() ? nullptr : found.first();
 }
+
+// The colour a widget is painted with beside its text, at its right edge.
+QColor shownBackground(QWidget* w) { return w->grab().toImage().pixelColor(w->width() - 2, w->height() / 2); }
 
 QString focusName(QWidget& dlg) { return dlg.focusWidget() ? dlg.focusWidget()->objectName() : QString(); }
 
@@ -391,6 +398,7 @@ TEST_F(EthDialogTest, ControlsOpenInDecimalEntryFilledFromTheSettings)
 
     EXPECT_TRUE(d.Check1->isChecked());
     EXPECT_EQ(d.Check1->palette().color(QPalette::Window), QColor(255, 255, 128));
+    EXPECT_EQ(shownBackground(d.Check1), QColor(255, 255, 128));
     for (int i = 0; i < 8; ++i) {
         QLineEdit* b = d.IPText[static_cast<size_t>(i)];
         EXPECT_EQ(b->isEnabled(), i >= 3) << i;
@@ -401,6 +409,7 @@ TEST_F(EthDialogTest, ControlsOpenInDecimalEntryFilledFromTheSettings)
     d.Check1->click();
     EXPECT_EQ(boxesOf(d), "C0A8|0001|0BBC|10|168|0|1|3004|");
     EXPECT_EQ(d.Check1->palette().color(QPalette::Window), QColor(255, 128, 128));
+    EXPECT_EQ(shownBackground(d.Check1), QColor(255, 128, 128));
     for (int i = 0; i < 8; ++i) {
         QLineEdit* b = d.IPText[static_cast<size_t>(i)];
         EXPECT_EQ(b->isEnabled(), i < 3) << i;
@@ -661,6 +670,25 @@ TEST_F(AxisNameTest, FourAxisNamesAllRequiredCancelAndCloseBoxKeepThem)
     type(d.AxisText[2], "Grip");
     click(d.OkCommand);
     EXPECT_EQ(pub.set.AxisName, (std::array<std::string, 4>{"Lift", "B axis", "Grip", "D axis"}));
+}
+
+// The window manager elides a caption its title bar has no room for.
+TEST_F(DialogTest, EachDialogIsWideEnoughForItsCaption)
+{
+    pub.ModuleType = 2; // two names: the narrowest axis-name dialog
+    frmSetting rs(pub, sink, comm);
+    frmInsSetting eth(pub, sink);
+    frmAxisName names(pub, sink);
+    frmVerRev version;
+    for (QDialog* d : std::initializer_list<QDialog*>{&rs, &eth, &names, &version}) {
+        showActive(*d);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        // Room for the window's icon and its three buttons, each about a line high, and margins.
+        const QFontMetrics m(bold);
+        EXPECT_GE(d->width(), m.horizontalAdvance(d->windowTitle()) + 7 * m.height())
+            << d->objectName().toStdString();
+    }
 }
 
 TEST_F(DialogTest, VersionDialogShowsTheNameAndVersionAsPlainText)

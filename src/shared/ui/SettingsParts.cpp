@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <algorithm>
 
 #include "shared/Messages.h"
 #include "shared/ui/FormBase.h"
@@ -165,6 +168,8 @@ void SetBackColour(QWidget* w, const QColor& colour)
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         p.setColor(g, QPalette::Base, colour);
         p.setColor(g, QPalette::Window, colour);
+        // A check box fills its background with the button colour.
+        p.setColor(g, w->backgroundRole(), colour);
     }
     w->setPalette(p);
     w->setAutoFillBackground(true);
@@ -178,6 +183,19 @@ void SetBoxEditable(QLineEdit* box, bool editable)
 {
     box->setEnabled(editable);
     SetBackColour(box, editable ? WindowBackColour() : ButtonFaceColour());
+}
+
+int TitleWidth(const QWidget* window)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics m(bold);
+    return m.horizontalAdvance(window->windowTitle()) + 8 * m.height();
+}
+
+void FitTitle(QWidget* window)
+{
+    window->setMinimumWidth(std::max(window->minimumSizeHint().width(), TitleWidth(window)));
 }
 
 void OnLabelClick(QLabel* label, std::function<void()> onClick) { new LabelClick(label, std::move(onClick)); }

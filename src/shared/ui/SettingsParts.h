@@ -75,6 +75,12 @@ QColor ButtonFaceColour();
 // Enabled with the window-background colour, or disabled with the button-face colour.
 void SetBoxEditable(QLineEdit* box, bool editable);
 
+// The width a title bar needs to show the window's caption whole: the caption in bold and
+// room for the window's icon and buttons. The window manager draws it, so this is an estimate.
+int TitleWidth(const QWidget* window);
+// At least that wide, and never narrower than its layout needs.
+void FitTitle(QWidget* window);
+
 // A click on the label runs onClick.
 void OnLabelClick(QLabel* label, std::function<void()> onClick);
 

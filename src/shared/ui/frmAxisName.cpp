@@ -11,6 +11,7 @@
 #include "shared/Public.h"
 #include "shared/SettingsEntry.h"
 #include "shared/ui/FormBase.h"
+#include "shared/ui/SettingsParts.h"
 
 namespace posmod {
 
@@ -42,6 +43,7 @@ frmAxisName::frmAxisName(Public& pub, MessageSink& messages, QWidget* parent)
     connect(OkCommand, &QPushButton::clicked, this, &frmAxisName::OkCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmAxisName::CancelCommand_Click);
 
+    FitTitle(this);
     Form_Load();
 }
 

@@ -91,6 +91,7 @@ frmInsSetting::frmInsSetting(Public& pub, MessageSink& messages, QWidget* parent
 
     // Every opening starts in decimal entry (the toggle sets the colours).
     Check1->setChecked(true);
+    FitTitle(this);
 }
 
 frmInsSetting::~frmInsSetting()

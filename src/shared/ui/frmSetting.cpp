@@ -67,6 +67,7 @@ frmSetting::frmSetting(Public& pub, MessageSink& messages, SerialPort& comm, QWi
     connect(DataSetCommand, &QPushButton::clicked, this, &frmSetting::DataSetCommand_Click);
     connect(DataCancelCommand, &QPushButton::clicked, this, &frmSetting::DataCancelCommand_Click);
 
+    FitTitle(this);
     Form_Load();
 }
 

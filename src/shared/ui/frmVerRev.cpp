@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shared/ui/FormBase.h"
+#include "shared/ui/SettingsParts.h"
 
 namespace posmod {
 
@@ -28,6 +29,7 @@ frmVerRev::frmVerRev(QWidget* parent) : QDialog(parent)
     box->addLayout(buttons);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmVerRev::cmdOK_Click);
+    FitTitle(this);
 }
 
 } // namespace posmod

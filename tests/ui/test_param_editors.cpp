@@ -2,6 +2,7 @@
 // the real grids and boxes, offscreen.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -691,6 +692,30 @@ TEST_F(ParamEditorTest, FourAxisOptionListCommitsOnlyAChoiceTheUserMade)
     EXPECT_TRUE(Covers(list, *g, 5, 3));
     EXPECT_EQ(list->currentText(), "x1");
     EXPECT_EQ(g->TextMatrix(5, 3), "");
+    EXPECT_TRUE(messages.empty());
+}
+
+// The list's popup is part of the list: opened with the mouse it keeps the list laid, and a
+// choice made in it goes into the cell the list lies over, on the axis shown.
+TEST_F(ParamEditorTest, FourAxisChoiceFromTheOpenedList)
+{
+    frmParmZr4& e = open<frmParmZr4>(5, true);
+    QTabBar* bar = e.AutoSSTab->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    FlexGrid* b = e.PrmZ4FlexGrid[1];
+    ClickCell(b, 2, 3);
+    QComboBox* list = e.PrmSelZ4Combo;
+    ASSERT_TRUE(Covers(list, *b, 2, 3));
+    Click(list);
+    QWidget* popup = list->view()->window();
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_TRUE(list->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_TRUE(Covers(list, *b, 2, 3));
+    EXPECT_EQ(b->TextMatrix(2, 3), "Low speed homing");
+    EXPECT_EQ(e.PrmZ4FlexGrid[0]->TextMatrix(2, 3), "");
     EXPECT_TRUE(messages.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "shared/ui/CellEditor.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -178,10 +179,19 @@ void CellEditor::onGridFocus(int i)
     lay(i);
 }
 
+bool CellEditor::isList(const QWidget* w) const
+{
+    if (!list_ || !w) return false;
+    if (w == list_ || list_->isAncestorOf(w)) return true;
+    // The popup is a window of its own, holding the list's view.
+    const QWidget* popup = list_->view() ? list_->view()->window() : nullptr;
+    return popup && popup != list_->window() && (w == popup || popup->isAncestorOf(w));
+}
+
 void CellEditor::onGridLost(int, QWidget* to)
 {
     if (inMessage_ || !to) return;
-    if (to == box_ || (list_ && (to == list_ || list_->isAncestorOf(to)))) return;
+    if (to == box_ || isList(to)) return;
     if (indexOf(to) >= 0) return; // that grid lays them
     unlayBox();
     unlayList();
@@ -453,7 +463,9 @@ bool CellEditor::eventFilter(QObject* o, QEvent* e)
 
     if (list_ && o == list_) {
         if (e->type() == QEvent::FocusOut && !inMessage_ && !leavesNothing(static_cast<QFocusEvent*>(e)->reason())) {
-            if (indexOf(QApplication::focusWidget()) < 0) unlayList();
+            // Its own popup taking the focus is no way out.
+            QWidget* to = QApplication::focusWidget();
+            if (indexOf(to) < 0 && !isList(to)) unlayList();
         }
         return false;
     }

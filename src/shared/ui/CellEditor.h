@@ -94,6 +94,8 @@ private:
     FlexGrid* grid(int i) const { return grids_[static_cast<size_t>(i)]; }
     int indexOf(const QObject* w) const;
     bool inView(const Cell& c) const;
+    // The list or a part of it (its popup and the popup's view).
+    bool isList(const QWidget* w) const;
 
     void onGridFocus(int i);
     void onGridLost(int i, QWidget* to);

@@ -39,6 +39,7 @@ Forms::Forms(MessageSink* messages)
         QCoreApplication::exit(0);
     };
     runDialog = [](QDialog& d) { d.exec(); };
+    csvFiles.editors = [this](int formNo) { return editorTable(formNo); };
     // The tool ends through Exit only, never because the last visible window went away
     // (an editor closing while the main window is hidden).
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -56,7 +57,7 @@ Forms::~Forms()
 MainServices Forms::mainServices()
 {
     return MainServices{pub, *this, *this, *linkOps, MSComm1, messages_, settingsPath, fileWriter,
-                        [this] { endProgram(); }, [this]() -> QWidget& { return WaitDisp(); }};
+                        [this] { endProgram(); }, [this]() -> QWidget& { return WaitDisp(); }, csvFiles};
 }
 
 frmMain& Forms::Main() { return *static_cast<frmMain*>(form(form::frmMain)); }
@@ -67,12 +68,17 @@ frmWaitDisp& Forms::WaitDisp()
         waitDisp_ = new frmWaitDisp(pub, *linkOps, *taskOps);
         waitDisp_->windowOf = [this](int formNo) { return existingForm(formNo); };
         waitDisp_->transfer().messages = &messages_;
-        waitDisp_->transfer().editors = [this](int formNo) {
-            auto* source = dynamic_cast<EditorTableSource*>(existingForm(formNo));
-            return source ? source->editorTable() : EditorTable{};
-        };
+        waitDisp_->transfer().editors = [this](int formNo) { return editorTable(formNo); };
+        waitDisp_->transfer().CsvDialog = &waitCsvDialog;
+        waitDisp_->transfer().fileWriter = &fileWriter;
     }
     return *waitDisp_;
+}
+
+EditorTable Forms::editorTable(int formNo) const
+{
+    auto* source = dynamic_cast<EditorTableSource*>(existingForm(formNo));
+    return source ? source->editorTable() : EditorTable{};
 }
 
 int Forms::formOf(const char* className)

@@ -22,6 +22,7 @@
 #include "shared/FormNumbers.h"
 #include "shared/Public.h"
 #include "shared/ui/WindowShell.h"
+#include "transfer/CsvProcedures.h"
 #include "transfer/Transfer.h"
 
 class QDialog;
@@ -66,9 +67,14 @@ public:
 
     QtPointer pointer;
 
-    // The file dialog of the CSV commands and the export; it offers the name last chosen in it.
+    // The one file dialog the CSV dialogs of the main window and of the wait window show;
+    // each of the two offers the name chosen last in it. The main window's is also the
+    // export's.
     QtFileNameDialog fileDialog;
     RememberingFileDialog CsvDialog{fileDialog};
+    RememberingFileDialog waitCsvDialog{fileDialog};
+    // The CSV files of the editors, which the main window and the editors' CSV buttons run.
+    CsvProcedures csvFiles{pub, runtime, CsvDialog, fileWriter, messages_, &pointer};
     // The PDF file of a print when the system has no printer (not the CSV dialog: its name stays).
     QtFileNameDialog pdfDialog;
     QtPrinterChoice printers;
@@ -109,6 +115,8 @@ public:
 
 private:
     static int formOf(const char* className);
+    // The table of an editor that exists; none otherwise.
+    EditorTable editorTable(int formNo) const;
 
     std::array<QWidget*, form::kCount> forms_{};
     frmWaitDisp* waitDisp_ = nullptr;

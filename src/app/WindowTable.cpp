@@ -17,7 +17,12 @@ namespace posmod {
 
 namespace {
 
-template <class W> QWidget* editor(Forms& f) { return new W(f.pub, f, f, f.messages()); }
+template <class W> QWidget* editor(Forms& f)
+{
+    auto* w = new W(f.pub, f, f, f.messages());
+    w->setCsvFiles(f.csvFiles);
+    return w;
+}
 template <class W> QWidget* control(Forms& f) { return new W(f.pub, f, *f.linkOps, *f.taskOps, f.messages()); }
 
 } // namespace

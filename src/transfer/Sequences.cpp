@@ -2,6 +2,7 @@
 
 #include "shared/FormNumbers.h"
 #include "transfer/AutoWrite.h"
+#include "transfer/CsvTransfer.h"
 #include "transfer/ParamWrite.h"
 #include "transfer/ReadSequences.h"
 
@@ -32,8 +33,6 @@ std::array<Sequence, 3> fourAxis(Sequence s) { return only(ModelFamily::FourAxis
 const SequenceTable& Sequences_Table()
 {
     using namespace form;
-    // Modes 9 and 10 are registered with their caller; their sequences come with the CSV
-    // transfers and answer "not run" until then.
     static const SequenceTable table{{
         {1, frmMain, all(ParamRead_Run)},
         {2, frmParmJV, oneAxis(CpuPrmWriteJVsub)},
@@ -43,8 +42,8 @@ const SequenceTable& Sequences_Table()
         {6, frmAutoRunJVMode, oneAxis(CpuAutoWriteJVsub)},
         {7, frmAutoRunZr4Mode, fourAxis(CpuAutoWriteZ4sub)},
         {8, frmAutoRun7WMode, twoAxis(CpuAutoWrite7Wsub)},
-        {9, frmMain, {}},
-        {10, frmMain, {}},
+        {9, frmMain, {Csv_Writesub, Csv_Writesub, CsvZ4_Writesub}},
+        {10, frmMain, {Csv_Readsub, Csv_Readsub, CsvZ4_Readsub}},
         {11, frmAutoRunZr4Mode, all(TeachRead_Run)},
     }};
     return table;

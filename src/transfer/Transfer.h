@@ -8,6 +8,7 @@
 
 #include "main/LinkApi.h"
 #include "shared/EditorTable.h"
+#include "shared/Files.h"
 #include "shared/Messages.h"
 #include "shared/Public.h"
 
@@ -73,6 +74,10 @@ public:
     {
         if (messages) messages->show(text, icon);
     }
+    // The wait window's CSV file dialog and the writer of the files the copies to a file
+    // save; set by the program (none: those copies do not run).
+    RememberingFileDialog* CsvDialog = nullptr;
+    FileWriter* fileWriter = nullptr;
     EditorTable editor(int formNo) const { return editors ? editors(formNo) : EditorTable{}; }
     bool cancelled() const { return pub_.SendCancel != 0; }
     void Progress_Initsub(int count);

@@ -244,20 +244,6 @@ TEST(SendMain, OtherModesRunTheirSequenceAndCloseOnlyAfterDoneOrCancelled)
     }
 }
 
-TEST(SendMain, UnbuiltSequencesAreNeverReportedDone)
-{
-    for (int mode : {9, 10}) {
-        for (int type : {1, 2, 5}) {
-            SCOPED_TRACE(std::to_string(mode) + "/" + std::to_string(type));
-            Rig rig;
-            rig.pub.ModuleType = type;
-            EXPECT_EQ(rig.transfer.SendMain(mode), 0);
-            EXPECT_TRUE(rig.log.empty());
-            EXPECT_TRUE(rig.tasks.sent.empty());
-        }
-    }
-}
-
 TEST(SendMain, ModeOutsideTheRangeRunsNothingAndMovesNothing)
 {
     for (int mode : {0, 12, -1}) {

@@ -77,9 +77,8 @@ TEST_F(UiTest, LockOfTheMainWindowLeavesUnlistedControlsAndUnbuiltCommands)
     EXPECT_TRUE(ControlEnabled(m.ParmSetCommand));
     EXPECT_TRUE(ControlEnabled(m.mnuSetting));
     EXPECT_TRUE(ControlEnabled(m.mnuRS232C));
-    // Copies between a CSV file and the module are not there yet: they stay off.
-    EXPECT_FALSE(ControlEnabled(m.CpuSendCommand));
-    EXPECT_FALSE(ControlEnabled(m.CpuReadCommand));
+    EXPECT_TRUE(ControlEnabled(m.CpuSendCommand));
+    EXPECT_TRUE(ControlEnabled(m.CpuReadCommand));
 }
 
 TEST_F(UiTest, FormNumbersWithoutAWindowChangeNothing)

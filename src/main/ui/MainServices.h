@@ -7,6 +7,7 @@ class QWidget;
 
 namespace posmod {
 
+class CsvProcedures;
 class FileWriter;
 class LinkOps;
 class MessageSink;
@@ -26,6 +27,7 @@ struct MainServices {
     FileWriter& fileWriter;     // writes Setting.ini at exit
     std::function<void()> endProgram;
     std::function<QWidget&()> waitWindow; // created (hidden) on first use
+    CsvProcedures& csv;         // the CSV files of the editors
 };
 
 } // namespace posmod

@@ -111,9 +111,6 @@ frmMain::frmMain(const MainServices& services) : QMainWindow(nullptr), s_(servic
     mnuHelp->setObjectName("mnuHelp");
     mnuAboutPassSet = NewItem(mnuHelp, "mnuAboutPassSet", "Version Information(&A)");
 
-    // The copies between a CSV file and the module (wait-window modes 9 and 10) come later.
-    MarkNotBuilt({CpuSendCommand, CpuReadCommand});
-
     connect(CpuCombo, &QComboBox::activated, this, [this](int) { CpuCombo_Click(); });
     for (int i = 0; i < 2; ++i)
         connect(Connect_Option[static_cast<size_t>(i)], &QRadioButton::clicked, this,
@@ -271,7 +268,6 @@ void frmMain::AutoCsvCommand_Click()
 
 void frmMain::CpuSendCommand_Click()
 {
-    if (IsNotBuilt(CpuSendCommand)) return;
     lock();
     s_.transfers.SendMain(9);
     unlock();
@@ -279,7 +275,6 @@ void frmMain::CpuSendCommand_Click()
 
 void frmMain::CpuReadCommand_Click()
 {
-    if (IsNotBuilt(CpuReadCommand)) return;
     frmCsvRead dialog(s_.pub, s_.messages, this);
     s_.shell.execDialog(dialog);
     if (s_.pub.CsvStoreRange[0] == 3) return;

@@ -23,6 +23,7 @@ class QTabWidget;
 
 namespace posmod {
 
+class CsvProcedures;
 class FlexGrid;
 class LinkOps;
 class MessageSink;
@@ -97,6 +98,8 @@ class EditorBase : public FormBase {
     Q_OBJECT
 public:
     EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    // The CSV files the editor's CSV buttons load and save; handed by the program.
+    void setCsvFiles(CsvProcedures& csv) { csv_ = &csv; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -105,6 +108,7 @@ protected:
 
     TransferRunner& transfers_;
     MessageSink& messages_;
+    CsvProcedures* csv_ = nullptr;
 };
 
 // A control window: leaves the main window as it is while open and shows it when closed;

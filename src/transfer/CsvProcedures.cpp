@@ -1,0 +1,207 @@
+#include "transfer/CsvProcedures.h"
+
+#include <memory>
+
+#include "shared/FormNumbers.h"
+#include "shared/RegisterTable.h"
+#include "transfer/CsvFiles.h"
+
+namespace posmod {
+
+CsvProcedures::CsvProcedures(Public& pub, Runtime& rt, RememberingFileDialog& dialog, FileWriter& writer,
+                             MessageSink& messages, MousePointer* pointer)
+    : pub_(pub), rt_(rt), dialog_(dialog), writer_(writer), messages_(messages), pointer_(pointer)
+{
+}
+
+std::string CsvProcedures::askName(bool save)
+{
+    pub_.CsvFileName.clear();
+    FileNameRequest request;
+    request.mode = save ? FileNameRequest::Mode::Save : FileNameRequest::Mode::Open;
+    request.confirmOverwrite = save;
+    pub_.CsvFileName = dialog_.ask(request);
+    // Cancel ends the procedure at once, before the wait.
+    if (pub_.CsvFileName.empty()) return {};
+    wait200ms();
+    return pub_.CsvFileName;
+}
+
+void CsvProcedures::wait200ms()
+{
+    // Lets the dialog's window go before the work starts.
+    const int64_t until = rt_.nowMs() + 200;
+    while (rt_.nowMs() < until) rt_.waitUntil(until);
+}
+
+bool CsvProcedures::save(const std::string& name, const std::string& text)
+{
+    if (writer_.write(name, text)) return true;
+    messages_.show(kFileWriteErrorMessage, MsgIcon::Exclamation);
+    return false;
+}
+
+bool CsvProcedures::finishSave(CsvSave outcome, const std::string& name, const std::string& text)
+{
+    switch (outcome) {
+    case CsvSave::NoData: messages_.show(kNoDataMessage, MsgIcon::Exclamation); return false;
+    case CsvSave::LimitError: messages_.show(kLimitErrorMessage, MsgIcon::Exclamation); return false;
+    case CsvSave::Written: return save(name, text);
+    }
+    return false;
+}
+
+// ---- register files -------------------------------------------------------------------------
+
+uint8_t CsvProcedures::CsvData_ReadSub()
+{
+    const std::string name = askName(false);
+    if (name.empty()) return 0;
+    Hourglass busy(pointer_);
+    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
+    if (!bytes) return 0;
+    // Read into a table of its own: a file that fails leaves everything as it was.
+    auto table = std::make_unique<RegisterTable>();
+    if (pub_.ModuleType == 1) CodeTable_SetJV(*table);
+    else CodeTable_Set7W(*table);
+    RegisterCsvLoad load;
+    if (RegisterCsv_Read(*bytes, *table, load) != CsvRead::Ok) return 0;
+
+    pub_.reg = std::move(*table);
+    pub_.CsvReadIndex.fill(0);
+    for (size_t i = 0; i < load.rows.size(); ++i) pub_.CsvReadIndex[i + 1] = static_cast<int16_t>(load.rows[i]);
+    pub_.CsvReadCount = static_cast<int32_t>(load.rows.size());
+    for (size_t a = 0; a < 2; ++a)
+        if (load.axisNames[a]) pub_.set.AxisName[a] = *load.axisNames[a];
+    pub_.CsvItem = load.lastField;
+    return 1;
+}
+
+bool CsvProcedures::saveRegisters(const std::function<CsvSave(RegisterTable&, std::string&)>& walk)
+{
+    const std::string name = askName(true);
+    if (name.empty()) return false;
+    // The walk stores the values it saves in the setting words; they stay only once the
+    // file is there.
+    auto table = std::make_unique<RegisterTable>(pub_.reg);
+    std::string text;
+    CsvSave outcome;
+    {
+        Hourglass busy(pointer_);
+        outcome = walk(*table, text);
+    }
+    if (!finishSave(outcome, name, text)) return false;
+    pub_.reg = std::move(*table);
+    return true;
+}
+
+bool CsvProcedures::CsvData_WriteJVSub(const EditorTable& e, bool currentData)
+{
+    return saveRegisters([&](RegisterTable& t, std::string& text) {
+        return CsvData_WriteJV_Text(e, currentData, t, pub_.set.AxisName, text);
+    });
+}
+
+bool CsvProcedures::CsvData_Write7WSub(const EditorTable& e, bool currentData)
+{
+    return saveRegisters([&](RegisterTable& t, std::string& text) {
+        return CsvData_Write7W_Text(e, currentData, t, pub_.set.AxisName, text);
+    });
+}
+
+bool CsvProcedures::CsvAuto_WriteJVSub(const EditorTable& e, bool currentData)
+{
+    return saveRegisters([&](RegisterTable& t, std::string& text) {
+        return CsvAuto_WriteJV_Text(e, currentData, pub_.AutoRowCount, t, pub_.set.AxisName, text);
+    });
+}
+
+bool CsvProcedures::CsvAuto_Write7WSub(const EditorTable& e, bool currentData)
+{
+    return saveRegisters([&](RegisterTable& t, std::string& text) {
+        return CsvAuto_Write7W_Text(e, currentData, pub_.AutoRowCount, t, pub_.set.AxisName, text);
+    });
+}
+
+bool CsvProcedures::CsvData_WriteJVSub(bool currentData) { return CsvData_WriteJVSub(editor(form::frmParmJV), currentData); }
+bool CsvProcedures::CsvData_Write7WSub(bool currentData) { return CsvData_Write7WSub(editor(form::frmParm7W), currentData); }
+bool CsvProcedures::CsvAuto_WriteJVSub(bool currentData)
+{
+    return CsvAuto_WriteJVSub(editor(form::frmAutoRunJVMode), currentData);
+}
+bool CsvProcedures::CsvAuto_Write7WSub(bool currentData)
+{
+    return CsvAuto_Write7WSub(editor(form::frmAutoRun7WMode), currentData);
+}
+
+// ---- four-axis files ------------------------------------------------------------------------
+
+namespace {
+void applyNames(Public& p, const Zr4AxisNames& names)
+{
+    for (size_t a = 0; a < names.size(); ++a)
+        if (names[a]) p.set.AxisName[a] = *names[a];
+}
+} // namespace
+
+uint8_t CsvProcedures::ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data)
+{
+    const std::string name = askName(false);
+    if (name.empty()) return 0;
+    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
+    if (!bytes) return 0;
+    Hourglass busy(pointer_);
+    Zr4AxisNames names;
+    if (Zr4PrmCsv_Read(*bytes, names, data) != CsvRead::Ok) return 0;
+    applyNames(pub_, names);
+    return 1;
+}
+
+uint8_t CsvProcedures::ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data)
+{
+    const std::string name = askName(false);
+    if (name.empty()) return 0;
+    Hourglass busy(pointer_);
+    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
+    if (!bytes) return 0;
+    Zr4AxisNames names;
+    if (Zr4AutoCsv_Read(*bytes, names, data) != CsvRead::Ok) return 0;
+    applyNames(pub_, names);
+    return 1;
+}
+
+bool CsvProcedures::saveGrids(const std::function<CsvSave(std::string&)>& walk)
+{
+    const std::string name = askName(true);
+    if (name.empty()) return false;
+    std::string text;
+    CsvSave outcome;
+    {
+        Hourglass busy(pointer_);
+        outcome = walk(text);
+    }
+    return finishSave(outcome, name, text);
+}
+
+bool CsvProcedures::CsvData_WriteZ4Sub(const EditorTable& e, bool currentData)
+{
+    return saveGrids([&](std::string& text) { return CsvData_WriteZ4_Text(e, currentData, pub_.set.AxisName, text); });
+}
+
+bool CsvProcedures::CsvAuto_WriteZ4Sub(const EditorTable& e, bool currentData)
+{
+    return saveGrids([&](std::string& text) {
+        return CsvAuto_WriteZ4_Text(e, currentData, pub_.AutoRowCount, pub_.set.AxisName, text);
+    });
+}
+
+bool CsvProcedures::CsvData_WriteZ4Sub(bool currentData)
+{
+    return CsvData_WriteZ4Sub(editor(form::frmParmZr4), currentData);
+}
+bool CsvProcedures::CsvAuto_WriteZ4Sub(bool currentData)
+{
+    return CsvAuto_WriteZ4Sub(editor(form::frmAutoRunZr4Mode), currentData);
+}
+
+} // namespace posmod

@@ -1,0 +1,303 @@
+#include "transfer/CsvTransfer.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "main/TaskSend.h"
+#include "shared/Conversions.h"
+#include "shared/Files.h"
+#include "shared/RegisterTable.h"
+#include "transfer/CsvFiles.h"
+#include "transfer/Transfer.h"
+#include "transfer/Z4TransferCsv.h"
+#include "transfer/Zr4Csv.h"
+
+namespace posmod {
+
+namespace {
+
+constexpr int kTaskOpen = 1;
+constexpr int kTaskWriteRow = 2;
+constexpr int kTaskReadRow = 3;
+constexpr int kTaskReadAxisZ4 = 6;
+constexpr int kTaskReadStepZ4 = 7;
+constexpr int kTaskWriteAxisZ4 = 8;
+constexpr int kTaskWriteStepZ4 = 9;
+constexpr int kLastStep = 255;
+
+// The module words outside the parameter and positioning blocks that a save includes.
+constexpr int kStatusRowsJV[] = {2, 15};
+constexpr int kStatusRows7W[] = {1, 2, 3, 4, 29, 30, 31};
+
+void buildTable(RegisterTable& t, int moduleType)
+{
+    if (moduleType == 1) CodeTable_SetJV(t);
+    else CodeTable_Set7W(t);
+}
+
+// The file dialog of the wait window; "" after Cancel or without a dialog.
+std::string askName(Transfer& t, bool save)
+{
+    Public& p = t.pub();
+    p.CsvFileName.clear();
+    if (!t.CsvDialog) return {};
+    FileNameRequest request;
+    request.mode = save ? FileNameRequest::Mode::Save : FileNameRequest::Mode::Open;
+    request.confirmOverwrite = save;
+    p.CsvFileName = t.CsvDialog->ask(request);
+    return p.CsvFileName;
+}
+
+// A refusal of the file: its message, and the result (0 quiet, 2 with a message).
+uint8_t refuse(Transfer& t, CsvRead r)
+{
+    const char* message = CsvRead_Message(r);
+    if (!message) return kTransferNotRun;
+    t.show(message, MsgIcon::Exclamation);
+    return kTransferFailed;
+}
+
+// The saved file written whole; "File Write Error Occurred" and 0 when it cannot be.
+uint8_t writeFile(Transfer& t, const std::string& text)
+{
+    if (t.fileWriter && t.fileWriter->write(t.pub().CsvFileName, text)) return kTransferDone;
+    t.show(kFileWriteErrorMessage, MsgIcon::Exclamation);
+    return kTransferNotRun;
+}
+
+bool stepsValid(int first, int last) { return first >= 0 && first <= last && last <= kLastStep; }
+
+// The link opened and the opening task sent; 1 or the first code other than 1.
+uint8_t open(Transfer& t)
+{
+    const int r = t.link().CpuConnect(t.pub().ModuleType);
+    if (r != 1) return static_cast<uint8_t>(r);
+    return static_cast<uint8_t>(t.tasks().TaskSend(kTaskOpen, 1));
+}
+
+} // namespace
+
+// ---- the register models --------------------------------------------------------------------
+
+uint8_t Csv_Writesub(Transfer& t)
+{
+    Public& p = t.pub();
+    const std::string name = askName(t, false);
+    if (name.empty()) return kTransferNotRun;
+    // The whole file is read and checked before the link opens.
+    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
+    if (!bytes) return kTransferNotRun;
+    auto table = std::make_unique<RegisterTable>();
+    buildTable(*table, p.ModuleType);
+    RegisterCsvLoad load;
+    const CsvRead read = RegisterCsv_ReadForModule(*bytes, *table, load);
+    if (read != CsvRead::Ok) return refuse(t, read);
+    p.reg = std::move(*table);
+
+    uint8_t result = open(t);
+    if (result != kTransferDone) return result;
+    t.Progress_Initsub(static_cast<int>(load.rows.size()));
+    t.ui().showWait();
+    for (int row : load.rows) {
+        if (t.cancelled()) {
+            result = kTransferCancelled;
+            break;
+        }
+        result = static_cast<uint8_t>(t.tasks().TaskSend(kTaskWriteRow, row));
+        if (result != kTransferDone) break;
+        t.Progress_Stepsub();
+    }
+    t.ui().hideWait();
+    return result;
+}
+
+int32_t ReadItem_ListSet(Public& p)
+{
+    p.CsvReadIndex.fill(0);
+    int32_t n = 0;
+    auto add = [&](int row) {
+        if (row < 1 || row > RegisterTable::kRows || n >= RegisterTable::kRows) return;
+        p.CsvReadIndex[static_cast<size_t>(++n)] = static_cast<int16_t>(row);
+    };
+    const RegisterTable& reg = p.reg;
+    const int kind = p.CsvStoreRange[0];
+    const int first = p.CsvStoreRange[2], last = p.CsvStoreRange[3];
+    const bool oneAxis = p.ModuleType == 1;
+    const int perStep = oneAxis ? 4 : 8;
+    // 1 both axes, 2 rows of one axis (X rows first in each pair); 0 no rows.
+    int stride = 1, offset = 0;
+    if (!oneAxis) {
+        const int axis = p.CsvStoreRange[1];
+        if (axis == 1 || axis == 2) {
+            stride = 2;
+            offset = axis - 1;
+        } else if (axis != 0) {
+            stride = 0;
+        }
+    }
+    auto addRange = [&](int from, int to) {
+        if (stride == 0) return;
+        for (int r = from + offset; r <= to; r += stride) add(r);
+    };
+
+    if (oneAxis)
+        for (int r : kStatusRowsJV) add(r);
+    else
+        for (int r : kStatusRows7W) add(r);
+    if (kind == 0 || kind == 1) addRange(reg.PrmRange[0], reg.PrmRange[1]);
+    if ((kind == 0 || kind == 2) && stepsValid(first, last))
+        addRange(reg.AutoRange[0] + perStep * first, reg.AutoRange[0] + perStep * (last + 1) - 1);
+    p.CsvReadCount = n;
+    return n;
+}
+
+uint8_t Csv_Readsub(Transfer& t)
+{
+    Public& p = t.pub();
+    buildTable(p.reg, p.ModuleType);
+    const std::string name = askName(t, true);
+    if (name.empty()) return kTransferNotRun;
+    if (!stepsValid(p.CsvStoreRange[2], p.CsvStoreRange[3])) return kTransferNotRun;
+
+    const int r = t.link().CpuConnect(p.ModuleType);
+    if (r != 1) return static_cast<uint8_t>(r);
+    const int32_t n = ReadItem_ListSet(p);
+    uint8_t result = static_cast<uint8_t>(t.tasks().TaskSend(kTaskOpen, 1));
+    if (result != kTransferDone) return result;
+    t.Progress_Initsub(n);
+    t.ui().showWait();
+    for (int32_t k = 1; k <= n; ++k) {
+        const int row = p.CsvReadIndex[static_cast<size_t>(k)];
+        if (p.reg.ReadAddr[static_cast<size_t>(row)].empty()) break;
+        if (t.cancelled()) {
+            result = kTransferCancelled;
+            break;
+        }
+        result = static_cast<uint8_t>(t.tasks().TaskSend(kTaskReadRow, row));
+        if (result != kTransferDone) break;
+        t.Progress_Stepsub();
+    }
+    t.ui().hideWait();
+    if (result != kTransferDone) return result;
+
+    CsvText out;
+    RegisterCsv_AxisLines(out, p.set.AxisName);
+    for (int32_t k = 1; k <= n; ++k) out.line(RegisterCsv_Record(p.reg, p.CsvReadIndex[static_cast<size_t>(k)], true));
+    return writeFile(t, out.bytes());
+}
+
+// ---- the four-axis model --------------------------------------------------------------------
+
+uint8_t CsvZ4_Writesub(Transfer& t)
+{
+    Public& p = t.pub();
+    // Cancel ends before the stores are touched.
+    const std::string name = askName(t, false);
+    if (name.empty()) return kTransferNotRun;
+    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
+    if (!bytes) return kTransferNotRun;
+    auto load = std::make_unique<Z4TransferLoad>();
+    const CsvRead read = Z4TransferCsv_Read(*bytes, *load);
+    if (read != CsvRead::Ok) return refuse(t, read);
+
+    Zr4Data_Clear(p);
+    p.Z4PrmAxis = load->axes;
+    bool anySteps = false;
+    for (const Z4TransferLoad::StepAxis& s : load->steps) {
+        auto& words = p.Z4AutoData[static_cast<size_t>(s.step)][static_cast<size_t>(s.axis)];
+        for (size_t w = 0; w < 9; ++w) words[w].SetWord = s.words[w];
+        anySteps = true;
+    }
+    const bool anyParams = std::any_of(p.Z4PrmAxis.begin(), p.Z4PrmAxis.end(), [](const auto& a) { return a.Flag == 1; });
+
+    uint8_t result = open(t);
+    if (result != kTransferDone) return result;
+    t.Progress_Initsub(load->count);
+    t.ui().showWait();
+    auto run = [&]() -> uint8_t {
+        if (anyParams) {
+            for (int axis = 0; axis < kZr4Axes; ++axis) {
+                if (t.cancelled()) return kTransferCancelled;
+                if (p.Z4PrmAxis[static_cast<size_t>(axis)].Flag != 1) continue;
+                const int r = t.tasks().TaskSend(kTaskWriteAxisZ4, axis);
+                if (r != 1) return static_cast<uint8_t>(r);
+                t.Progress_Stepsub();
+            }
+        }
+        if (anySteps) {
+            for (int step = 0; step <= kLastStep; ++step) {
+                if (t.cancelled()) return kTransferCancelled;
+                std::string data;
+                int mask = 0;
+                for (int axis = 0; axis < kZr4Axes; ++axis) {
+                    const auto& words = p.Z4AutoData[static_cast<size_t>(step)][static_cast<size_t>(axis)];
+                    if (words[0].SetWord.empty()) continue;
+                    for (const auto& w : words) data += w.SetWord;
+                    mask |= 1 << axis;
+                }
+                if (mask == 0) continue;
+                std::string stepNo = hexText(static_cast<uint64_t>(step));
+                p.Z4StepNo = Hex4_Zero(stepNo);
+                p.Z4StepCmd = "880" + hexText(static_cast<uint64_t>(mask));
+                p.Z4StepData = data;
+                const int r = t.tasks().TaskSend(kTaskWriteStepZ4, 1);
+                if (r != 1) return static_cast<uint8_t>(r);
+                t.Progress_Stepsub();
+            }
+        }
+        return kTransferDone;
+    };
+    result = run();
+    t.ui().hideWait();
+    return result;
+}
+
+uint8_t CsvZ4_Readsub(Transfer& t)
+{
+    Public& p = t.pub();
+    Zr4Data_Clear(p);
+    const std::string name = askName(t, true);
+    if (name.empty()) return kTransferNotRun;
+    const int kind = p.CsvStoreRange[0], choice = p.CsvStoreRange[1];
+    const int first = p.CsvStoreRange[2], last = p.CsvStoreRange[3];
+    if (kind < 0 || kind > 2 || choice < 0 || choice > kZr4Axes || !stepsValid(first, last)) return kTransferNotRun;
+
+    const int r = t.link().CpuConnect(p.ModuleType);
+    if (r != 1) return static_cast<uint8_t>(r);
+    std::vector<int> axes;
+    if (choice == 0) axes = {0, 1, 2, 3};
+    else axes = {choice - 1};
+    const bool params = kind == 0 || kind == 1, steps = kind == 0 || kind == 2;
+    const int count = (params ? static_cast<int>(axes.size()) : 0) + (steps ? last - first + 1 : 0);
+
+    uint8_t result = static_cast<uint8_t>(t.tasks().TaskSend(kTaskOpen, 1));
+    if (result != kTransferDone) return result;
+    t.Progress_Initsub(count);
+    t.ui().showWait();
+    auto run = [&]() -> uint8_t {
+        if (params) {
+            for (int axis : axes) {
+                if (t.cancelled()) return kTransferCancelled;
+                const int rr = t.tasks().TaskSend(kTaskReadAxisZ4, axis);
+                if (rr != 1) return static_cast<uint8_t>(rr);
+                t.Progress_Stepsub();
+            }
+        }
+        if (steps) {
+            for (int step = first; step <= last; ++step) {
+                if (t.cancelled()) return kTransferCancelled;
+                const int rr = t.tasks().TaskSend(kTaskReadStepZ4, step);
+                if (rr != 1) return static_cast<uint8_t>(rr);
+                t.Progress_Stepsub();
+            }
+        }
+        return kTransferDone;
+    };
+    result = run();
+    t.ui().hideWait();
+    if (result != kTransferDone) return result;
+    return writeFile(t, Z4TransferCsv_Text(p, axes, kind, first, last));
+}
+
+} // namespace posmod

@@ -1,0 +1,9 @@
+// Replays the CSV corpora through the checks of the CSV fuzz targets.
+#include <gtest/gtest.h>
+
+#include "CorpusReplay.h"
+#include "CsvFuzzCheck.h"
+
+TEST(FuzzCorpus, RegisterCsv) { posmod::ReplayCorpus("register_csv", posmod::registerCsvFuzzCheck); }
+TEST(FuzzCorpus, Zr4Csv) { posmod::ReplayCorpus("zr4_csv", posmod::zr4CsvFuzzCheck); }
+TEST(FuzzCorpus, CsvLoad) { posmod::ReplayCorpus("csv_load", posmod::csvLoadFuzzCheck); }

@@ -2,6 +2,7 @@
 // What must hold for any CSV file the tool reads: reading never crashes nor reaches outside
 // the table or an array, what a reader accepts is in range, and what it took, written back
 // as the tool writes it, reads back the same.
+#include <memory>
 #include <string>
 
 #include "params/ParamOptions.h"
@@ -121,13 +122,13 @@ inline std::string csvLoadFuzzCheck(const std::string& bytes)
     if (Z4TransferCsv_Read(bytes, load) != CsvRead::Ok) return {};
     if (load.count < 1) return "nothing to send accepted";
     std::vector<int> axes;
-    Public p;
+    auto p = std::make_unique<Public>();
     for (int a = 0; a < 4; ++a) {
         const auto& rec = load.axes[static_cast<size_t>(a)];
         if (rec.Flag != 1) continue;
         for (const std::string& w : rec.Word)
             if (!csv_fuzz::fourUpperHex(w)) return "a parameter word that cannot be sent";
-        for (int w = 0; w < 19; ++w) p.Z4PrmData[static_cast<size_t>(a)][static_cast<size_t>(w)].Word = rec.Word[static_cast<size_t>(w)];
+        for (int w = 0; w < 19; ++w) p->Z4PrmData[static_cast<size_t>(a)][static_cast<size_t>(w)].Word = rec.Word[static_cast<size_t>(w)];
         axes.push_back(a);
     }
     for (const auto& s : load.steps) {
@@ -138,7 +139,7 @@ inline std::string csvLoadFuzzCheck(const std::string& bytes)
     // The parameters, saved as a module-to-file copy saves them, load to the same words.
     if (!axes.empty()) {
         Z4TransferLoad back;
-        if (Z4TransferCsv_Read(Z4TransferCsv_Text(p, axes, 1, 0, 0), back) != CsvRead::Ok) return "saved parameters refused";
+        if (Z4TransferCsv_Read(Z4TransferCsv_Text(*p, axes, 1, 0, 0), back) != CsvRead::Ok) return "saved parameters refused";
         for (int a : axes)
             if (back.axes[static_cast<size_t>(a)].Word != load.axes[static_cast<size_t>(a)].Word) return "parameters changed";
     }

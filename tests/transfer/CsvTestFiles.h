@@ -51,6 +51,7 @@ inline std::string readBytes(const std::string& path)
     return bytes.str();
 }
 
+#ifdef POSMOD_CSV_DATA
 // A golden file of tests/data/csv.
 inline std::string golden(const std::string& name)
 {
@@ -58,6 +59,7 @@ inline std::string golden(const std::string& name)
     EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
     return readBytes(path);
 }
+#endif
 
 struct CountingPointer : MousePointer {
     int depth = 0, shown = 0;

@@ -1,49 +1,9 @@
 #include "transfer/CsvFields.h"
 
-#include <cerrno>
-#include <iconv.h>
-
 #include "shared/Conversions.h"
+#include "shared/TextCodec.h"
 
 namespace posmod {
-
-namespace {
-
-// A line of the legacy double-byte code page as UTF-8; false when it is not such a line.
-bool fromCp932(const std::string& line, std::string& out)
-{
-    iconv_t cd = ::iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    std::string result;
-    std::string in = line;
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char buf[256];
-    bool ok = true;
-    while (inLeft > 0) {
-        char* outPtr = buf;
-        std::size_t outLeft = sizeof buf;
-        const std::size_t n = ::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        result.append(buf, static_cast<std::size_t>(outPtr - buf));
-        if (n == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            ok = false;
-            break;
-        }
-    }
-    ::iconv_close(cd);
-    if (ok) out = std::move(result);
-    return ok;
-}
-
-std::string decodeLine(const std::string& line)
-{
-    if (isValidUtf8(line)) return line;
-    std::string text;
-    if (fromCp932(line, text)) return text;
-    return latin1ToUtf8(line);
-}
-
-} // namespace
 
 const char* CsvRead_Message(CsvRead r)
 {
@@ -59,22 +19,19 @@ const char* CsvRead_Message(CsvRead r)
 
 std::vector<std::string> CsvFields_Split(std::string_view bytes)
 {
-    std::string text(bytes);
-    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     std::vector<std::string> fields;
-    // Commas and line ends are single bytes in both encodings, and no byte of a CP932
-    // character is one of them, so the line is split before it is decoded.
-    for (const std::string& raw : splitLines(text)) {
-        if (raw.empty()) continue;
-        const std::string line = decodeLine(raw);
+    // Each line decoded on its own: a legacy line among UTF-8 ones spoils no other. Commas
+    // are single bytes in both encodings and no byte of a CP932 character is one.
+    for (const TextLine& line : decodeTextFile(bytes).lines) {
+        if (line.text.empty()) continue;
         std::size_t start = 0;
         for (;;) {
-            const std::size_t comma = line.find(',', start);
+            const std::size_t comma = line.text.find(',', start);
             if (comma == std::string::npos) {
-                fields.push_back(line.substr(start));
+                fields.push_back(line.text.substr(start));
                 break;
             }
-            fields.push_back(line.substr(start, comma - start));
+            fields.push_back(line.text.substr(start, comma - start));
             start = comma + 1;
         }
     }

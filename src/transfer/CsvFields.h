@@ -24,8 +24,8 @@ enum class CsvRead { Ok, Failed, NumericError, LimitError, NoData };
 const char* CsvRead_Message(CsvRead r);
 
 // The fields of a file's bytes in file order. A UTF-8 byte-order mark is dropped; a line
-// that is not valid UTF-8 is taken as the legacy double-byte code page (CP932), and as
-// Latin-1 where that fails too, so names written by the original platform arrive intact.
+// that is not valid UTF-8 is decoded from the legacy double-byte code page (CP932), so
+// names written by the original platform arrive intact.
 std::vector<std::string> CsvFields_Split(std::string_view bytes);
 
 // Fields taken one by one; reading past the last one is the failure of a truncated record.

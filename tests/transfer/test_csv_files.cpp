@@ -95,7 +95,9 @@ const ReadCase kReads[] = {
     {"AxisNamesAndAWidthFromTheLayout", 2, "X Axis,Left\r\nY Axis,\r\n1F0A,86A0,\r\n", {{23, "86A0", ""}}, {23},
      {"Left", ""}},
     {"FourAxisNameLinesAreKeysHere", 2, "A Axis,Name\r\n1F01,0005,0000\r\n", {{5, "0005", ""}}, {5}},
-    {"LegacyAndLatin1NamesDecodedByLine", 2, "X Axis,\x82\xa0\x82\xa2\r\nY Axis,Caf\xe9\r\n", {}, {}, {"あい", "Café"}},
+    // Each line decoded on its own: a legacy line, and a Latin-1 byte that starts no CP932
+    // character (shown as U+FFFD, the rest of its line intact).
+    {"LegacyAndLatin1NamesDecodedByLine", 2, "X Axis,\x82\xa0\x82\xa2\r\nY Axis,Caf\xe9\r\n", {}, {}, {"あい", "Caf\uFFFD"}},
     {"ByteOrderMarkDropped", 2, "\xEF\xBB\xBFX Axis,Ünï\r\n", {}, {}, {"Ünï", "old Y"}},
     {"CommaInANameSplitsIt", 2, "X Axis,Na,me\r\n1F01,0005,0000\r\n", {{5, "0005", ""}}, {5}, {"Na", "old Y"}},
 };

@@ -151,7 +151,7 @@ void Forms::openAtMain(int formNo)
 
 void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
 {
-    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, printers, runtime};
+    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
     frmPrintDisp preview(services, source);
     preview.move(at.pos());
     runDialog(preview);

@@ -1,17 +1,23 @@
 #include "platform/SheetExport.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <xlsxwriter.h>
 
+#include "shared/Files.h"
+
 namespace posmod {
 
 namespace {
+
+// Far beyond the largest table (256 steps of nine columns).
+constexpr std::size_t kMaxWorkbookBytes = 64u << 20;
 
 // The twips of a sheet column as the pixels of a workbook column (15 twips a pixel).
 double columnPixels(int twips) { return twips / 15.0; }
@@ -49,27 +55,22 @@ bool writeWorkbook(const PrintSheet& s, const std::string& file, const std::stri
 
 } // namespace
 
-bool SheetExport_Xlsx(const PrintSheet& s, const std::string& path, const std::string& sheetName)
+bool SheetExport_Xlsx(const PrintSheet& s, const std::string& path, const std::string& sheetName, FileWriter& writer)
 {
     if (path.empty()) return false;
-    // A temporary name in the target's folder, so the rename stays on one file system.
-    const size_t slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-    std::string temp = (slash == std::string::npos ? std::string("./") : dir) + ".xlsx-XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    const mode_t mask = umask(0);
-    umask(mask);
-    struct stat old {};
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
-    fchmod(fd, mode);
-    close(fd);
-
-    if (!writeWorkbook(s, temp, sheetName) || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    // The workbook writer wants a file name: a private folder of its own holds the book until
+    // its bytes go to the writer, which puts them in place whole or not at all.
+    std::error_code ec;
+    const std::filesystem::path tmp = std::filesystem::temp_directory_path(ec);
+    if (ec) return false;
+    std::string folder = (tmp / "posmod-xlsx-XXXXXX").string();
+    if (!mkdtemp(folder.data())) return false;
+    const std::string book = folder + "/book.xlsx";
+    std::optional<std::string> bytes;
+    if (writeWorkbook(s, book, sheetName)) bytes = readRegularFile(book, kMaxWorkbookBytes);
+    std::remove(book.c_str());
+    rmdir(folder.c_str());
+    return bytes && writer.write(path, *bytes);
 }
 
 } // namespace posmod

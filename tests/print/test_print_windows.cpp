@@ -24,6 +24,7 @@
 #include <regex>
 
 #include "platform/PrinterChoice.h"
+#include "platform/QtFiles.h"
 #include "platform/QtRuntime.h"
 #include "platform/SheetView.h"
 #include "print/ui/frmPrintDisp.h"
@@ -130,7 +131,8 @@ protected:
     ScriptedFileDialog pdfFiles;
     FakePrinters printers;
     QtRuntime runtime;
-    PrintServices svc{pub, shell, messages, nullptr, csvDialog, pdfFiles, printers, runtime};
+    QtFileWriter files;
+    PrintServices svc{pub, shell, messages, nullptr, csvDialog, pdfFiles, files, printers, runtime};
     std::array<MemGrid, 4> grids;
     PrintSource src;
 
@@ -340,9 +342,8 @@ TEST_F(PrintWindowTest, ExportOverwriteConfirmedDeclinedAndFailed)
     csvFiles.answers = {path("plain").toStdString()};
     d->mnuE_ExcelWrite->trigger();
     EXPECT_TRUE(QFile::exists(path("plain.xlsx")));
-    QDir dirList(dir.path());
-    for (const QString& name : dirList.entryList(QDir::Files | QDir::Hidden))
-        EXPECT_FALSE(name.startsWith(".xlsx-")) << name.toStdString(); // no temporary left
+    // No temporary file left beside them.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(" ").toStdString(), "plain.xlsx table.xlsx");
 }
 
 // --- the page setting ---
@@ -535,6 +536,29 @@ TEST_F(PrintWindowTest, PrintDialogLoadsFromTheSheetAndChecksItsBoxes)
     // Cancel: nothing goes to the sheet.
     p.cmdCancel->click();
     EXPECT_EQ(d->sheet().PrintPageEnd, 3);
+}
+
+TEST_F(PrintWindowTest, PrintOkChecksTheBoxStillHoldingTheFocus)
+{
+    auto d = preview(0); // 3 columns
+    printers.pdf(path("block.pdf"));
+    frmPrintPrint p(svc, d->sheet(), [] { return 1; });
+    Activate(p);
+    p.optPrintType[1]->click();
+    typeInto(p.txtCol, "9");
+    QTest::keyClick(p.txtCol, Qt::Key_Return); // Enter on the default button
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Cannot input a value more than maximum row number."}));
+    EXPECT_EQ(p.txtCol->text(), "1");
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_FALSE(QFile::exists(path("block.pdf")));
+    // A value that passes is used at once: the block of column 2 alone.
+    messages.clear();
+    typeInto(p.txtCol, "2");
+    QTest::keyClick(p.txtCol, Qt::Key_Return);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(p.result(), QDialog::Accepted);
+    EXPECT_EQ(d->sheet().PrintCol, 2);
+    EXPECT_TRUE(QFile::exists(path("block.pdf")));
 }
 
 TEST_F(PrintWindowTest, PrintToPdfBlinksRefusesToCloseAndRestoresTheBreaks)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QPageSize>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <regex>
 
+#include "platform/QtFiles.h"
 #include "platform/SheetExport.h"
 #include "platform/SheetPrinter.h"
 #include "platform/SheetView.h"
@@ -219,10 +221,11 @@ TEST(SheetPrint, RefusedPrintsLeaveNoFile)
 
 TEST(SheetExport, WorkbookHoldsTheSheetWithTextsAsStringsAndStepsAsNumbers)
 {
+    QtFileWriter writer;
     Table t(5, 3, 4);
     QTemporaryDir dir;
     const QString file = dir.filePath("table.xlsx");
-    ASSERT_TRUE(SheetExport_Xlsx(t.sheet, file.toStdString(), "Sheet"));
+    ASSERT_TRUE(SheetExport_Xlsx(t.sheet, file.toStdString(), "Sheet", writer));
     EXPECT_TRUE(contains(unzipEntry(file, "xl/workbook.xml"), "name=\"Sheet\""));
     const std::string strings = unzipEntry(file, "xl/sharedStrings.xml");
     for (const char* s : {"Step", "Setting", "Mode/Dwell", "Target position", "Current data", "1E10", "0011", "7FFFFFFF"})
@@ -249,7 +252,7 @@ TEST(SheetExport, WorkbookHoldsTheSheetWithTextsAsStringsAndStepsAsNumbers)
     PrintSheet p;
     PrintTable_Build(p, src, 200, 1500);
     const QString pfile = dir.filePath("param.xlsx");
-    ASSERT_TRUE(SheetExport_Xlsx(p, pfile.toStdString(), "Sheet"));
+    ASSERT_TRUE(SheetExport_Xlsx(p, pfile.toStdString(), "Sheet", writer));
     const std::string psheet = unzipEntry(pfile, "xl/worksheets/sheet1.xml");
     EXPECT_TRUE(std::regex_search(psheet, std::regex("<c r=\"A13\"[^>]*><v>12</v></c>")));
     EXPECT_TRUE(contains(unzipEntry(pfile, "xl/sharedStrings.xml"), ">No.<"));
@@ -257,6 +260,7 @@ TEST(SheetExport, WorkbookHoldsTheSheetWithTextsAsStringsAndStepsAsNumbers)
 
 TEST(SheetExport, AFailureKeepsTheOldFileAndLeavesNothingBehind)
 {
+    QtFileWriter writer;
     Table t(5, 0, 1);
     QTemporaryDir dir;
     const QString file = dir.filePath("keep.xlsx");
@@ -266,21 +270,33 @@ TEST(SheetExport, AFailureKeepsTheOldFileAndLeavesNothingBehind)
         f.write("old contents");
     }
     // A sheet name the workbook refuses makes the write fail after the temporary file exists.
-    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, file.toStdString(), "bad[name]"));
+    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, file.toStdString(), "bad[name]", writer));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("old contents"));
     f.close();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, dir.filePath("missing/x.xlsx").toStdString(), "Sheet"));
-    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, "", "Sheet"));
+    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, dir.filePath("missing/x.xlsx").toStdString(), "Sheet", writer));
+    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, "", "Sheet", writer));
 
     // A good write replaces the old file whole.
-    ASSERT_TRUE(SheetExport_Xlsx(t.sheet, file.toStdString(), "Sheet"));
+    ASSERT_TRUE(SheetExport_Xlsx(t.sheet, file.toStdString(), "Sheet", writer));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("PK"));
+    f.close();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // A link is written where it points and stays a link; a folder is never replaced.
+    const QString link = dir.filePath("link.xlsx");
+    ASSERT_TRUE(QFile::link(file, link));
+    QFile::remove(file);
+    ASSERT_TRUE(SheetExport_Xlsx(t.sheet, link.toStdString(), "Sheet", writer));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(file).isFile());
+    QDir().mkpath(dir.filePath("folder.xlsx/inside"));
+    EXPECT_FALSE(SheetExport_Xlsx(t.sheet, dir.filePath("folder.xlsx").toStdString(), "Sheet", writer));
+    EXPECT_TRUE(QDir(dir.filePath("folder.xlsx/inside")).exists());
 }
 
 TEST(SheetView, ShowsTheSheetReadOnlyAtFifteenTwipsAPixel)

@@ -3,6 +3,7 @@
 namespace posmod {
 
 class FileNameDialog;
+class FileWriter;
 class MessageSink;
 class MousePointer;
 class PrinterChoice;
@@ -18,6 +19,7 @@ struct PrintServices {
     MousePointer* pointer;          // the hourglass while the workbook is written
     RememberingFileDialog& csvDialog; // the CSV dialog: the export starts from its last name
     FileNameDialog& pdfDialog;      // the PDF file of a print when the system has no printer
+    FileWriter& files;              // writes the workbook whole or not at all
     PrinterChoice& printers;
     Runtime& runtime;               // the print dialog's short wait
 };

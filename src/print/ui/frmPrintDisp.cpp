@@ -192,7 +192,7 @@ void frmPrintDisp::mnuE_ExcelWrite_Click()
     bool ok = false;
     {
         Hourglass wait(svc_.pointer);
-        ok = SheetExport_Xlsx(sheet_, path, kExportSheetName);
+        ok = SheetExport_Xlsx(sheet_, path, kExportSheetName, svc_.files);
     }
     if (!ok) svc_.messages.show(kExportFailedMessage, MsgIcon::Exclamation);
 }

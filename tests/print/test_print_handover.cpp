@@ -2,7 +2,10 @@
 // preview is open at its position and shown again after.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -10,6 +13,10 @@
 #include "params/ui/frmParmJV.h"
 #include "params/ui/frmParmZr4.h"
 #include "platform/FlexGrid.h"
+#include "positioning/ui/frmAutoRun7WMode.h"
+#include "positioning/ui/frmAutoRunJVMode.h"
+#include "positioning/ui/frmAutoRunZr4Mode.h"
+#include "positioning/ui/frmDefault.h"
 #include "print/PrintHandOver.h"
 #include "print/ui/frmPrintDisp.h"
 #include "shared/ModelTable.h"
@@ -148,4 +155,148 @@ TEST_F(PrintHandOverTest, FourAxisEditorPrintsFourAxisBlocks)
     forms->pub.PrintAxesPerPage = "3";
     print(e, e.PrnZ4Command);
     EXPECT_EQ(forms->pub.PrintAxesPerPage, "1");
+}
+
+// --- the positioning editors ---
+
+namespace {
+
+class PositioningPrintTest : public UiTest {
+protected:
+    // The model chosen and steps first..last read (every word names step, axis and word),
+    // then the editor opened as the main window opens it.
+    template <class W> W& open(int moduleType, int first, int last)
+    {
+        if (!forms) start();
+        W& e = forms->window<W>();
+        if (e.isVisible()) e.close();
+        Public& p = forms->pub;
+        Model_Choose(p, kModelText[moduleType]);
+        Model_BuildRegisters(p);
+        const ModelRow& m = Model_ForType(moduleType);
+        if (m.rowsPerStep > 0) {
+            p.reg.AutoRange[0] += m.rowsPerStep * first;
+            for (int r = 1; r <= RegisterTable::kRows; ++r) {
+                p.reg.ReadData[static_cast<size_t>(r)] = hex4(r);
+                if (p.reg.TwoWords[static_cast<size_t>(r)]) p.reg.ReadDataH[static_cast<size_t>(r)] = hex4(0x1000 + r);
+            }
+        }
+        for (size_t s = 0; s < 256; ++s)
+            for (size_t a = 0; a < 4; ++a)
+                for (size_t w = 0; w < 9; ++w)
+                    p.Z4AutoData[s][a][w].Word = hex4(static_cast<uint32_t>(s * 0x100 + a * 0x10 + w));
+        p.StepRange = {3, first, last};
+        p.DataSourceCaption = "";
+        forms->openAtMain(m.autoForm);
+        EXPECT_TRUE(Activate(&e));
+        messages.clear();
+        return e;
+    }
+
+    struct Seen {
+        int ranges = 0, previews = 0;
+        std::string rangeTitle;
+        bool stepsHidden = false;
+        bool editorHidden = false;
+        QPoint at;
+        int kind = -1;
+        std::string caption;
+        PrintSheet sheet;
+    };
+    // Presses Print; the range dialog (when it comes) is answered with axis and OK, or Cancel.
+    Seen print(QWidget& editor, QPushButton* button, int axis = 0, bool cancel = false)
+    {
+        Seen s;
+        forms->runDialog = [&](QDialog& d) {
+            if (auto* r = qobject_cast<frmDefault*>(&d)) {
+                ++s.ranges;
+                d.show();
+                s.rangeTitle = d.windowTitle().toStdString();
+                s.stepsHidden = !r->DefaultText[0]->isVisible() && !r->DefaultText[1]->isVisible() &&
+                                !r->Label2->isVisible() && !r->Label3->isVisible() && r->DefaultCombo->isVisible();
+                r->DefaultCombo->setCurrentIndex(axis);
+                Click(cancel ? r->CancelCommand : r->DefaultCommand);
+                return;
+            }
+            auto* preview = dynamic_cast<frmPrintDisp*>(&d);
+            ASSERT_NE(preview, nullptr);
+            ++s.previews;
+            s.editorHidden = !editor.isVisible();
+            s.at = d.pos();
+            s.kind = forms->pub.PrintDataKind;
+            s.caption = d.windowTitle().toStdString();
+            s.sheet = preview->sheet();
+        };
+        editor.move(30, 40);
+        Click(button);
+        EXPECT_TRUE(editor.isVisible());
+        return s;
+    }
+};
+
+} // namespace
+
+TEST_F(PositioningPrintTest, OneAxisEditorPrintsItsStepWindowWithoutAsking)
+{
+    frmAutoRunJVMode& e = open<frmAutoRunJVMode>(1, 10, 12);
+    e.RunModeGrid->setTextMatrix(6, 3, "ABCD");
+    const Seen s = print(e, e.PrnCommand);
+    EXPECT_EQ(s.ranges, 0);
+    ASSERT_EQ(s.previews, 1);
+    EXPECT_TRUE(s.editorHidden);
+    EXPECT_EQ(s.at, QPoint(30, 40));
+    EXPECT_EQ(s.kind, 5);
+    EXPECT_EQ(s.caption, "Automatic operation data setting(JV-ZR). Print Setting.");
+    EXPECT_EQ(s.sheet.MaxRows(), 6);
+    EXPECT_EQ(s.sheet.cell(1, 1).number, 10);
+    EXPECT_EQ(s.sheet.cell(1, 5).number, 12);
+    EXPECT_EQ(s.sheet.cell(3, 1).text, e.RunModeGrid->TextMatrix(1, 2));
+    EXPECT_EQ(s.sheet.cell(4, 6).text, "ABCD");
+    EXPECT_EQ(forms->pub.AxisStepRange.FirstStep, 10);
+    EXPECT_EQ(forms->pub.AxisStepRange.LastStep, 12);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PositioningPrintTest, TwoAxisEditorAsksTheAxisAndPrintsItsWholeWindow)
+{
+    for (int type : {2, 3, 4}) {
+        SCOPED_TRACE(type);
+        frmAutoRun7WMode& e = open<frmAutoRun7WMode>(type, 4, 20);
+        e.RunMode7WGrid[1]->setTextMatrix(2, 2, "0101");
+        const Seen s = print(e, e.PrnCommand, 1);
+        EXPECT_EQ(s.ranges, 1);
+        EXPECT_EQ(s.rangeTitle, "Printrange");
+        EXPECT_TRUE(s.stepsHidden);
+        ASSERT_EQ(s.previews, 1);
+        EXPECT_TRUE(s.editorHidden);
+        EXPECT_EQ(s.kind, type + 5);
+        EXPECT_EQ(s.caption, std::string("[Y axis]Automatic operation data setting(") + kModelText[type] +
+                                 "). Print Setting.");
+        EXPECT_EQ(s.sheet.MaxRows(), 34);
+        EXPECT_EQ(s.sheet.cell(1, 1).number, 4);
+        EXPECT_EQ(s.sheet.cell(3, 2).text, "0101"); // the Y grid's setting row of step 4
+        EXPECT_EQ(forms->pub.AxisStepRange.AxisNo, 1);
+    }
+    // Cancel in the range dialog: no preview, the editor stays.
+    frmAutoRun7WMode& e = open<frmAutoRun7WMode>(2, 0, 3);
+    const Seen s = print(e, e.PrnCommand, 0, true);
+    EXPECT_EQ(s.ranges, 1);
+    EXPECT_EQ(s.previews, 0);
+    EXPECT_EQ(forms->pub.AxisStepRange.AxisNo, 99);
+}
+
+TEST_F(PositioningPrintTest, FourAxisEditorPrintsTheChosenAxis)
+{
+    frmAutoRunZr4Mode& e = open<frmAutoRunZr4Mode>(5, 0, 15);
+    e.AutoDecZ4Option->setChecked(true);
+    const Seen s = print(e, e.PrnZ4Command, 2);
+    EXPECT_EQ(s.ranges, 1);
+    ASSERT_EQ(s.previews, 1);
+    EXPECT_EQ(s.kind, 6);
+    EXPECT_EQ(s.caption, "[C axis]Automatic operation data setting(JV-ZR4). Print Setting.");
+    EXPECT_EQ(s.sheet.MaxRows(), 32);
+    EXPECT_EQ(s.sheet.MaxCols(), 9);
+    // Step 15 of axis C as the grid shows it (decimal display).
+    EXPECT_EQ(s.sheet.cell(3, 31).text, e.RunModeZr4Grid[2]->TextMatrix(31, 2));
+    EXPECT_EQ(s.sheet.cell(1, 31).number, 15);
 }

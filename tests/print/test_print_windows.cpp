@@ -436,6 +436,22 @@ TEST_F(PrintWindowTest, PageSettingOkChecksTheBoxStillHoldingTheFocus)
     EXPECT_TRUE(f.isVisible());
 }
 
+TEST_F(PrintWindowTest, AnotherWindowTakingTheFocusRunsNoCheck)
+{
+    auto d = preview(0);
+    frmPrintPageForm f(svc, d->sheet());
+    Activate(f);
+    typeInto(f.txtMargin[0], "abc");
+    // The focus goes to another window and comes back: no check, the text stays as typed.
+    Activate(*d);
+    Activate(f);
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(f.txtMargin[0]->text(), "abc");
+    // Moving on within the dialog checks it.
+    f.txtMargin[1]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Cannot input it besides a number."}));
+}
+
 TEST_F(PrintWindowTest, PageSettingRefusesPerPageValuesOutsideTheirRange)
 {
     struct Case { int kind; const char* axes; const char* steps; const char* message; int focus; } cases[] = {

@@ -156,7 +156,7 @@ TEST_F(PositioningTest, OneAxisOpensOnTheStepWindowRead)
     EXPECT_TRUE(e.AutoJVOption2->isChecked());
     for (QPushButton* b : {e.AutoCancel_Command, e.AutoDefault_Command, e.AutoSend_Command, e.AutoEnd_Command})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_FALSE(e.PrnCommand->isEnabled());
+    EXPECT_TRUE(e.PrnCommand->isEnabled());
 
     // CSV work after that read: the whole table, empty, the CSV frames shown.
     frmAutoRunJVMode& c = open<frmAutoRunJVMode>(1, true, 10, 12);
@@ -565,7 +565,7 @@ TEST_F(PositioningTest, FourAxisOpensWithTenColumnsAndItsTabs)
     EXPECT_FALSE(e.AutoReadZ4Frame->isVisible());
     EXPECT_TRUE(Covers(e.AutoSelZ4Text, *g[0], 2, 2));
     EXPECT_TRUE(e.Teach_Command->isEnabled());
-    EXPECT_FALSE(e.PrnZ4Command->isEnabled());
+    EXPECT_TRUE(e.PrnZ4Command->isEnabled());
 
     // Tab captions cut to 22 bytes, "&" shown as itself; a 32-bit value missing one of its
     // words shows nothing.

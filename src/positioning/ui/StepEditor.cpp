@@ -10,6 +10,7 @@
 #include "positioning/StepEdit.h"
 #include "positioning/StepLayout.h"
 #include "positioning/ui/frmDefault.h"
+#include "print/ui/PrintCommand.h"
 #include "shared/NameTables.h"
 #include "shared/Public.h"
 #include "shared/ui/CellEditor.h"
@@ -106,6 +107,23 @@ bool StepEditorBase::Submit_Click()
     transfers_.SendMain(kind_.writeMode);
     shell_.FormControl_Enable(static_cast<uint8_t>(kind_.formNo), true);
     return true;
+}
+
+void StepEditorBase::Print_Click(bool askAxis)
+{
+    if (!editor_->flush()) return;
+    Public& p = pub_;
+    if (askAxis) {
+        p.RangeTitle = kRangeTitlePrint;
+        frmDefault d(p, messages_, this);
+        d.HideSteps();
+        d.move(pos());
+        shell_.execDialog(d);
+        if (d.result() != QDialog::Accepted || p.AxisStepRange.AxisNo == kRangeCancelled) return;
+    }
+    std::array<const GridCells*, 4> grids{};
+    for (size_t a = 0; a < grids_.size() && a < grids.size(); ++a) grids[a] = grids_[a];
+    PrintCommand_Run(p, shell_, *this, kind_.formNo, grids, editor_->decimal());
 }
 
 void StepEditorBase::closeEvent(QCloseEvent* e)

@@ -63,6 +63,9 @@ protected:
     void Default_Click(std::span<const std::string> defaults);
     // False when a pending entry was refused and nothing was sent.
     bool Submit_Click();
+    // The preview of the step window; askAxis: the axis is chosen first in the range dialog
+    // (its Cancel prints nothing).
+    void Print_Click(bool askAxis);
 
     void closeEvent(QCloseEvent* e) override;
 

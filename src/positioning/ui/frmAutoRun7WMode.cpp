@@ -54,13 +54,14 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2, PrnCommand});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2});
 
     setupEditing({form::frmAutoRun7WMode, &Step7W_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(2).autoWriteMode, 46},
                  {RunMode7WGrid[0], RunMode7WGrid[1]}, AutoSel7WText, AutoSel7WCombo, AutoSSTab, AutoHex7WOption,
                  AutoDec7WOption);
+    connect(PrnCommand, &QPushButton::clicked, this, [this] { Print_Click(true); });
     connect(AutoCancel7W_Command, &QPushButton::clicked, this, &frmAutoRun7WMode::Cancel_Click);
     connect(AutoDefault7W_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefault); });
     connect(AutoSend7W_Command, &QPushButton::clicked, this, [this] {

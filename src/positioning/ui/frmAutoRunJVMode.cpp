@@ -56,12 +56,13 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2, PrnCommand});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2});
 
     setupEditing({form::frmAutoRunJVMode, &StepJV_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(1).autoWriteMode, 0},
                  {RunModeGrid}, AutoSelText, AutoSelCombo, nullptr, AutoHexOption, AutoDecOption);
+    connect(PrnCommand, &QPushButton::clicked, this, [this] { Print_Click(false); });
     connect(AutoCancel_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::Cancel_Click);
     connect(AutoDefault_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefault); });
     connect(AutoSend_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::AutoSend_Command_Click);

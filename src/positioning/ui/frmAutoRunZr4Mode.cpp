@@ -64,13 +64,14 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service, printing with the preview.
-    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2, PrnZ4Command});
+    // The CSV files come with the CSV service.
+    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2});
 
     setupEditing({form::frmAutoRunZr4Mode, &StepZr4_Layout(), &StepZr4_Rules(), kStepLastValueColZr4,
                   kStepLastValueColZr4, Model_ForType(5).autoWriteMode, 22},
                  {RunModeZr4Grid.begin(), RunModeZr4Grid.end()}, AutoSelZ4Text, AutoSelZ4Combo, AutoSSTab,
                  AutoHexZ4Option, AutoDecZ4Option);
+    connect(PrnZ4Command, &QPushButton::clicked, this, [this] { Print_Click(true); });
     connect(AutoCancelZ4_Command, &QPushButton::clicked, this, &frmAutoRunZr4Mode::Cancel_Click);
     connect(AutoDefaultZ4_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefaultZ4); });
     connect(AutoSendZ4_Command, &QPushButton::clicked, this, [this] {

@@ -6,6 +6,7 @@
 #include "print/PrintTables.h"
 #include "shared/Public.h"
 #include "shared/ui/WindowShell.h"
+#include "transfer/RangeEntry.h"
 
 namespace posmod {
 
@@ -21,8 +22,10 @@ void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int form
     src.decimalDisplay = decimal;
     if (PrintKind_IsPaged(src.kind) && src.kind != 1) {
         // The step window the editor's grid holds is the one printed.
-        pub.AxisStepRange.FirstStep = pub.StepRange.FirstStep;
-        pub.AxisStepRange.LastStep = pub.StepRange.LastStep;
+        int first = 0, last = 0;
+        StepWindow(pub, first, last);
+        pub.AxisStepRange.FirstStep = first;
+        pub.AxisStepRange.LastStep = last;
     }
     src.range = pub.AxisStepRange;
     editor.hide();

@@ -4,10 +4,15 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <deque>
 
 #include "params/ui/frmParm7W.h"
 #include "params/ui/frmParmJV.h"
@@ -299,4 +304,40 @@ TEST_F(PositioningPrintTest, FourAxisEditorPrintsTheChosenAxis)
     // Step 15 of axis C as the grid shows it (decimal display).
     EXPECT_EQ(s.sheet.cell(3, 31).text, e.RunModeZr4Grid[2]->TextMatrix(31, 2));
     EXPECT_EQ(s.sheet.cell(1, 31).number, 15);
+}
+
+// The export asks through the CSV procedures' dialog: it proposes the last CSV name cut at
+// its first "." (a "." in a folder name does not cut), and the workbook's name is offered to
+// the next CSV dialog.
+TEST_F(PrintHandOverTest, ExportSharesTheCsvDialogsName)
+{
+    frmParmJV& e = open<frmParmJV>(1, jvGrids);
+    const std::string folder = QDir(dir.path()).filePath("v1.2").toStdString();
+    QDir().mkpath(QString::fromStdString(folder));
+    std::vector<std::string> offered;
+    std::deque<std::string> answers = {folder + "/line3.old.csv", folder + "/book", ""};
+    forms->fileDialog.exec = [&](QFileDialog& d) {
+        const QStringList files = d.selectedFiles();
+        offered.push_back(files.isEmpty() ? "" : files.first().toStdString());
+        const std::string name = answers.front();
+        answers.pop_front();
+        if (name.empty()) return false;
+        d.selectFile(QString::fromStdString(name));
+        return true;
+    };
+    ASSERT_TRUE(forms->csvFiles.CsvData_WriteJVSub(false));
+    forms->runDialog = [&](QDialog& d) {
+        auto* preview = dynamic_cast<frmPrintDisp*>(&d);
+        ASSERT_NE(preview, nullptr);
+        preview->mnuE_ExcelWrite->trigger();
+    };
+    Click(e.PrnCommand);
+    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_EQ(offered[1], folder + "/line3.xlsx"); // the dialog shows the suffix it will add
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder + "/book.xlsx")));
+    // The next CSV dialog starts from the workbook's name.
+    forms->csvFiles.CsvData_WriteJVSub(false);
+    ASSERT_EQ(offered.size(), 3u);
+    EXPECT_EQ(offered[2], folder + "/book.xlsx");
 }

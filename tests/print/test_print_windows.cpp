@@ -36,19 +36,14 @@
 #include "shared/ui/WindowShell.h"
 #include "support/CaptureSink.h"
 #include "support/FakeFiles.h"
+#include "ui/UiFixture.h"
 
 using namespace posmod;
 
 namespace {
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "print_ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
+// The one application object of the program, shared with the editors' tests in it.
+using posmod::test::app;
 
 // Modal dialogs handed to the next handler of a queue instead of a modal loop.
 struct DialogShell : WindowShell {

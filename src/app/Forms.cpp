@@ -40,6 +40,7 @@ Forms::Forms(MessageSink* messages)
     };
     runDialog = [](QDialog& d) { d.exec(); };
     csvFiles.editors = [this](int formNo) { return editorTable(formNo); };
+    enabled_.fill(true);
     // The tool ends through Exit only, never because the last visible window went away
     // (an editor closing while the main window is hidden).
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -128,13 +129,22 @@ void Forms::FormControl_Enable(uint8_t formNo, bool enable)
     const WindowRow* row = WindowTable_Row(formNo);
     if (!row) return;
     QWidget* w = form(formNo);
+    enabled_[static_cast<size_t>(formNo)] = enable;
     for (const std::string& name : row->lockControls)
         if (QObject* c = findControl(w, QString::fromStdString(name))) SetControlEnabled(c, enable);
 }
 
+bool Forms::FormControl_Enabled(uint8_t formNo) const
+{
+    return formNo < form::kCount ? enabled_[formNo] : true;
+}
+
 uint8_t Forms::SendMain(int mode) { return WaitDisp().SendMain(mode); }
 
-bool Forms::operationRunning() const { return pub.SendCancel == 0 || pub.TransferBusy || link.busy(); }
+bool Forms::operationRunning() const
+{
+    return pub.SendCancel == 0 || pub.TransferBusy || pub.ControlBusy || link.busy();
+}
 
 void Forms::openAtMain(int formNo)
 {
@@ -155,6 +165,12 @@ void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
     frmPrintDisp preview(services, source);
     preview.move(at.pos());
     runDialog(preview);
+}
+
+void Forms::closeForm(int formNo)
+{
+    QWidget* w = existingForm(formNo);
+    if (w && w->isVisible()) w->close();
 }
 
 } // namespace posmod

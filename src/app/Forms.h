@@ -95,12 +95,14 @@ public:
 
     // WindowShell
     void FormControl_Enable(uint8_t formNo, bool enable) override;
+    bool FormControl_Enabled(uint8_t formNo) const override;
     QWidget* form(int formNo) override;
     bool operationRunning() const override;
     bool linkBusy() const override { return link.busy(); }
     void execDialog(QDialog& d) override { runDialog(d); }
     void openAtMain(int formNo) override;
     void showPrintPreview(QWidget& at, const PrintSource& source) override;
+    void closeForm(int formNo) override;
 
     // TransferRunner: the wait window's transfer.
     uint8_t SendMain(int mode) override;
@@ -119,6 +121,7 @@ private:
     EditorTable editorTable(int formNo) const;
 
     std::array<QWidget*, form::kCount> forms_{};
+    std::array<bool, form::kCount> enabled_;
     frmWaitDisp* waitDisp_ = nullptr;
 };
 

@@ -24,6 +24,10 @@ template <class W> QWidget* editor(Forms& f)
     return w;
 }
 template <class W> QWidget* control(Forms& f) { return new W(f.pub, f, *f.linkOps, *f.taskOps, f.messages()); }
+template <class W> QWidget* command(Forms& f)
+{
+    return new W(f.pub, f, *f.linkOps, *f.taskOps, f.messages(), f.pointer);
+}
 
 } // namespace
 
@@ -59,11 +63,11 @@ const std::vector<WindowRow>& WindowTable()
           "AutoHexDecZ4Frame", "AutoSendZ4_Command", "AutoDefaultZ4_Command", "AutoCancelZ4_Command",
           "AutoEndZ4_Command", "AutoReadZ4Frame", "AutoWriteZ4Frame", "AutoZ4Csv_Cmd1",
           "AutoZ4Csv_Cmd2", "PrnZ4Command", "AutoSSTab", "Teach_Command"}},
-        {form::frmSeigyoJVCmd, "frmSeigyoJVCmd", control<posmod::frmSeigyoJVCmd>,
+        {form::frmSeigyoJVCmd, "frmSeigyoJVCmd", command<posmod::frmSeigyoJVCmd>,
          {"SeigyoFrame", "StRegCommand", "SendCommand", "EndCommand"}},
-        {form::frmSeigyo7WCmd, "frmSeigyo7WCmd", control<posmod::frmSeigyo7WCmd>,
+        {form::frmSeigyo7WCmd, "frmSeigyo7WCmd", command<posmod::frmSeigyo7WCmd>,
          {"SeigyoFrame", "JikFrame", "StRegCommand", "SendCommand", "EndCommand"}},
-        {form::frmSeigyoZ4Cmd, "frmSeigyoZ4Cmd", control<posmod::frmSeigyoZ4Cmd>,
+        {form::frmSeigyoZ4Cmd, "frmSeigyoZ4Cmd", command<posmod::frmSeigyoZ4Cmd>,
          {"SeigyoFrame", "DaSetFrame", "JikFrame", "StRegCommand", "SendCommand", "EndCommand"}},
         {form::frmTeach_Command, "frmTeach_Command",
          [](Forms& f) -> QWidget* {

@@ -4,6 +4,10 @@
 
 namespace posmod {
 
+namespace {
+constexpr const char* kStatusHeaders[3] = {"No.", "Bit Name", "Setting content"};
+} // namespace
+
 const std::array<StatusBit, 8> kStatusBits = {{
     {"Communication error bit", "During communication error", "During normal"},
     {"Handshake bit", "During handshake", "During communication initial"},
@@ -63,13 +67,19 @@ const StatusGridLayout& StatusGrid_Layout(ModelFamily f)
     return kFour;
 }
 
+GridLayout StatusGrid_GridLayout(ModelFamily f)
+{
+    const StatusGridLayout& l = StatusGrid_Layout(f);
+    GridLayout out{{}, l.width, l.height};
+    for (std::size_t c = 0; c < 3; ++c) out.columns.push_back({kStatusHeaders[c], l.colWidth[c], l.colAlignment[c]});
+    return out;
+}
+
 void StatusGrid_Setup(GridCells& grid)
 {
     grid.setRows(10);
     grid.setCols(3);
-    grid.setTextMatrix(0, 0, "No.");
-    grid.setTextMatrix(0, 1, "Bit Name");
-    grid.setTextMatrix(0, 2, "Setting content");
+    for (int c = 0; c < 3; ++c) grid.setTextMatrix(0, c, kStatusHeaders[c]);
     for (int r = 1; r <= 9; ++r) {
         grid.setTextMatrix(r, 0, std::to_string(r));
         grid.setTextMatrix(r, 1, r <= 8 ? kStatusBits[static_cast<std::size_t>(r - 1)].name : kStatusStepName);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shared/Grid.h"
+#include "shared/GridLayout.h"
 #include "shared/ModelTable.h"
 #include "shared/Public.h"
 
@@ -47,6 +48,9 @@ struct StatusGridLayout {
     int rowHeight;
 };
 const StatusGridLayout& StatusGrid_Layout(ModelFamily f);
+
+// The same as the windows lay a grid out: header, width and alignment of each column, the size.
+GridLayout StatusGrid_GridLayout(ModelFamily f);
 
 // Size and fixed texts of one status grid: the header "No.", "Bit Name", "Setting content",
 // the numbers 1-9 and the bit names; column 2 stays empty.

@@ -24,8 +24,9 @@ Transfer::Transfer(Public& pub, LinkOps& link, TaskOps& tasks, WaitUi& ui, const
 uint8_t Transfer::SendMain(int mode)
 {
     // A second transfer started from a nested event (a click while this one waits) would
-    // share the link and the stores with the first: refuse it without touching anything.
-    if (pub_.TransferBusy) return kTransferNotRun;
+    // share the link and the stores with the first, and so would one started under a control
+    // command or status snapshot: refuse it without touching anything.
+    if (pub_.TransferBusy || pub_.ControlBusy) return kTransferNotRun;
 
     struct BusyScope {
         Public& p;

@@ -50,6 +50,7 @@ struct DialogShell : WindowShell {
     std::deque<std::function<void(QDialog&)>> handlers;
     int dialogs = 0;
     void FormControl_Enable(uint8_t, bool) override {}
+    bool FormControl_Enabled(uint8_t) const override { return true; }
     QWidget* form(int) override { return nullptr; }
     bool operationRunning() const override { return false; }
     bool linkBusy() const override { return false; }
@@ -66,6 +67,7 @@ struct DialogShell : WindowShell {
     }
     void openAtMain(int) override {}
     void showPrintPreview(QWidget&, const PrintSource&) override {}
+    void closeForm(int) override {}
 };
 
 // The current printer: a PDF file of the test's, or none (the system has no printer).

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,9 +40,14 @@ inline QApplication& app()
 struct StubLink : LinkOps {
     int connectResult = 1;
     int connects = 0, closings = 0, closes = 0;
-    int CpuConnect(int) override { ++connects; return connectResult; }
-    void TSK1600() override { ++closings; }
-    void POCLS() override { ++closes; }
+    std::vector<std::string>* journal = nullptr; // "connect", "1600", "close" in turn
+    void note(const char* what)
+    {
+        if (journal) journal->push_back(what);
+    }
+    int CpuConnect(int) override { ++connects; note("connect"); return connectResult; }
+    void TSK1600() override { ++closings; note("1600"); }
+    void POCLS() override { ++closes; note("close"); }
 };
 
 // Answers every task with 1 and fills the stores as a module would; an item (any task
@@ -53,10 +59,16 @@ struct StubTasks : TaskOps {
     int cancelOnItem = 0;
     // Runs after a register row was read, to answer other words than the default.
     std::function<void(int row)> onRead;
+    std::map<int, int> resultOf;             // the answer of a task number, before any rule above
+    std::function<void(int)> during;         // runs inside every task, as its wait would
+    std::vector<std::string>* journal = nullptr; // "task <n>" in turn
     explicit StubTasks(Public& p) : pub(p) {}
 
     int TaskSend(int taskNo, int index) override
     {
+        if (journal) journal->push_back("task " + std::to_string(taskNo));
+        if (during) during(taskNo);
+        if (const auto it = resultOf.find(taskNo); it != resultOf.end()) return it->second;
         if (taskNo == 1) return 1;
         ++items;
         if (items == failOnItem) return failCode;
@@ -80,8 +92,13 @@ struct StubTasks : TaskOps {
 // Records every box instead of showing it.
 struct PairSink : MessageSink {
     std::vector<std::pair<std::string, MsgIcon>>& out;
+    std::function<void()> during; // runs while the box would be up
     explicit PairSink(std::vector<std::pair<std::string, MsgIcon>>& o) : out(o) {}
-    void show(const std::string& text, MsgIcon icon) override { out.emplace_back(text, icon); }
+    void show(const std::string& text, MsgIcon icon) override
+    {
+        out.emplace_back(text, icon);
+        if (during) during();
+    }
 };
 
 class UiTest : public ::testing::Test {
@@ -92,6 +109,7 @@ protected:
     std::unique_ptr<StubTasks> tasks;
     std::vector<std::pair<std::string, MsgIcon>> messages;
     PairSink sink{messages};
+    std::vector<std::string> journal; // what the stub link and tasks were asked, in order
     int endings = 0;
 
     std::string iniPath() const { return QDir(dir.path()).filePath("Setting.ini").toStdString(); }
@@ -139,6 +157,7 @@ protected:
         tasks = std::make_unique<StubTasks>(forms->pub);
         forms->linkOps = link.get();
         forms->taskOps = tasks.get();
+        link->journal = tasks->journal = &journal;
         forms->endProgram = [this] { ++endings; };
         if (load) forms->Main().Form_Load();
         return forms->Main();

@@ -12,6 +12,10 @@
 #include <QTabBar>
 
 #include "UiFixture.h"
+#include "control/ui/frmSeigyoZ4Data.h"
+#include "control/ui/frmStatus7W_Reg.h"
+#include "control/ui/frmStatusJV_Reg.h"
+#include "control/ui/frmStatusZr4_Reg.h"
 #include "platform/FlexGrid.h"
 #include "positioning/ui/frmStepSet.h"
 #include "shared/FormNumbers.h"
@@ -117,6 +121,17 @@ TEST_P(CaptionsFit, EveryWindowOfEveryModelShowsItsCaptionsWhole)
         check(&steps, here);
         frmCsvRead store(forms->pub, forms->messages(), &main);
         check(&store, here);
+        frmStatusJV_Reg statusJV(forms->pub, &main);
+        check(&statusJV, here);
+        frmStatus7W_Reg status7W(forms->pub, &main);
+        check(&status7W, here);
+        frmStatusZr4_Reg statusZr4(forms->pub, &main);
+        check(&statusZr4, here);
+        // Every field of the data dialog in use: a linear move of all four axes.
+        forms->pub.Z4CommandIndex = 8;
+        forms->pub.Z4AxisMask = 15;
+        frmSeigyoZ4Data data(forms->pub, forms->messages(), &main);
+        check(&data, here);
         check(&forms->WaitDisp(), here);
         frmSetting rs(forms->pub, forms->messages(), forms->MSComm1, &main);
         check(&rs, here);

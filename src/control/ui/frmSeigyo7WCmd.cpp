@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -11,24 +12,18 @@
 
 namespace posmod {
 
-namespace {
-const char* const kCommands[10] = {"Deceleration stop", "Homing", "manual 1", "manual 2", "Auto 1",
-                                   "Auto 2", "Auto 3", "Undefined", "Stop", "Set initial command to CR"};
-// Commands 3..7 take a step, in fields 1..5.
-int StepFieldOf(int index) { return index >= 3 && index <= 7 ? index - 3 : -1; }
-} // namespace
-
-frmSeigyo7WCmd::frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
-    : StepCmdBase(pub, shell, link, tasks, messages, StepFieldOf)
+frmSeigyo7WCmd::frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                               MousePointer& pointer)
+    : StepCmdBase(pub, shell, link, tasks, messages, pointer, form::frmSeigyo7WCmd, kSeigyo7WCommands)
 {
     setObjectName("frmSeigyo7WCmd");
     JikFrame = NewFrame(this, "JikFrame", "Axis");
-    auto* axes = new QHBoxLayout(JikFrame);
+    auto* axes = new QVBoxLayout(JikFrame);
     for (int i = 0; i < 2; ++i) {
         JikOption[static_cast<size_t>(i)] = NewOption(JikFrame, ArrayName("JikOption", i), i == 0 ? "X axis" : "Y axis");
         axes->addWidget(JikOption[static_cast<size_t>(i)]);
     }
-    NewStepCommands(SeigyoOption, kCommands, SeigyoText, StepLabel);
+    NewStepCommands(SeigyoOption, SeigyoText, StepLabel);
     QVBoxLayout* buttons = NewCommandButtons();
     buttons->addStretch();
     auto* box = new QGridLayout(this);
@@ -42,11 +37,19 @@ void frmSeigyo7WCmd::Form_Load()
 {
     const Public& p = pub_;
     setModelTitle("Control command transmit");
+    SeigyoText_Reset();
     JikOption[0]->setChecked(true);
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
     for (size_t i = 0; i < 2; ++i)
-        JikOption[i]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[i], 40)));
+        JikOption[i]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[i], kAxisOptionBytes)));
+}
+
+void frmSeigyo7WCmd::SendCommand_Click()
+{
+    std::array<std::string, 5> steps;
+    for (size_t k = 0; k < steps.size(); ++k) steps[k] = SeigyoText[k]->text().toStdString();
+    send_.Submit7W(chosenCommand(), !JikOption[0]->isChecked(), steps);
 }
 
 } // namespace posmod

@@ -14,8 +14,10 @@ namespace posmod {
 class frmSeigyo7WCmd : public StepCmdBase {
     Q_OBJECT
 public:
-    frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
+    frmSeigyo7WCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                   MousePointer& pointer);
     void Form_Load() override;
+    void SendCommand_Click() override;
 
     QGroupBox* JikFrame;
     std::array<QRadioButton*, 2> JikOption;

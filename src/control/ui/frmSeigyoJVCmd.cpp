@@ -2,38 +2,19 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 namespace posmod {
 
-namespace {
-const char* const kCommands[14] = {
-    "Homing", "Manual operation", "Forward manual operation", "Forward JOG operation",
-    "Reverse manual operation", "Reverse JOG operation", "Automatic step operation",
-    "Automatic cycle operation", "Automatic continuous cycle operation", "Deceleration stop",
-    "Emergency stop", "Velocity change", "Velocity and position data specified automatic step operation",
-    "Set initial command to CR"};
-// The step field of each command, -1 for none.
-int StepFieldOf(int index)
-{
-    switch (index) {
-    case 6: return 0;
-    case 7: return 1;
-    case 8: return 2;
-    case 12: return 3;
-    default: return -1;
-    }
-}
-} // namespace
-
-frmSeigyoJVCmd::frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
-    : StepCmdBase(pub, shell, link, tasks, messages, StepFieldOf)
+frmSeigyoJVCmd::frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                               MousePointer& pointer)
+    : StepCmdBase(pub, shell, link, tasks, messages, pointer, form::frmSeigyoJVCmd, kSeigyoJVCommands)
 {
     setObjectName("frmSeigyoJVCmd");
-    setWindowTitle("Control command transmit (JV-ZR)");
-    NewStepCommands(SeigyoOption, kCommands, SeigyoText, StepLabel);
+    setWindowTitle(kSeigyoJVCaption);
+    NewStepCommands(SeigyoOption, SeigyoText, StepLabel);
     QVBoxLayout* buttons = NewCommandButtons();
     buttons->addStretch();
     auto* box = new QGridLayout(this);
@@ -44,8 +25,16 @@ frmSeigyoJVCmd::frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, T
 
 void frmSeigyoJVCmd::Form_Load()
 {
+    SeigyoText_Reset();
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
+}
+
+void frmSeigyoJVCmd::SendCommand_Click()
+{
+    std::array<std::string, 4> steps;
+    for (size_t k = 0; k < steps.size(); ++k) steps[k] = SeigyoText[k]->text().toStdString();
+    send_.SubmitJV(chosenCommand(), steps);
 }
 
 } // namespace posmod

@@ -13,8 +13,10 @@ namespace posmod {
 class frmSeigyoJVCmd : public StepCmdBase {
     Q_OBJECT
 public:
-    frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
+    frmSeigyoJVCmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                   MousePointer& pointer);
     void Form_Load() override;
+    void SendCommand_Click() override;
 
     std::array<QRadioButton*, 14> SeigyoOption;
     std::array<QLineEdit*, 4> SeigyoText;   // SeigyoText1 .. SeigyoText4

@@ -9,39 +9,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "control/ui/frmSeigyoZ4Data.h"
 #include "shared/Conversions.h"
 #include "shared/Public.h"
 
 namespace posmod {
 
-namespace {
-const char* const kCommands[15] = {
-    "Homing", "high speed. Forward manual operation", "low speed. Forward manual operation",
-    "Forward JOG operation", "high speed. Reverse manual operation", "low speed. Reverse manual operation",
-    "Reverse JOG operation", "Automatic step operation", "Velocity and position data specified operation",
-    "Direct linear interpolation", "Direct circular interpolation", "Automatic step cycle operation",
-    "Deceleration stop", "Emergency stop", "Set initial command to CR"};
-
-struct SubField {
-    const char* name;
-    const char* unit;
-    int maxLength;
-};
-// The sub-command fields each command takes (at most three).
-std::vector<SubField> FieldsOf(int index)
-{
-    switch (index) {
-    case 3:
-    case 6: return {{"Pulses", "", 5}};
-    case 7: return {{"Step No", "Step", 3}};
-    case 11: return {{"Starting step", "Step", 3}, {"Ending step", "Step", 3}, {"Repeat No", "", 3}};
-    default: return {};
-    }
-}
-} // namespace
-
-frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages)
-    : SeigyoCmdBase(pub, shell, link, tasks, messages)
+frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                               MousePointer& pointer)
+    : SeigyoCmdBase(pub, shell, link, tasks, messages, pointer, form::frmSeigyoZ4Cmd)
 {
     setObjectName("frmSeigyoZ4Cmd");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
@@ -53,21 +29,25 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, T
     }
     SeigyoFrame = NewFrame(this, "SeigyoFrame", "Control command");
     auto* rows = new QVBoxLayout(SeigyoFrame);
-    for (int i = 0; i < 15; ++i) {
-        SeigyoOption[static_cast<size_t>(i)] = NewSeigyoOption(i, kCommands[i]);
-        rows->addWidget(SeigyoOption[static_cast<size_t>(i)]);
+    for (size_t i = 0; i < SeigyoOption.size(); ++i) {
+        SeigyoOption[i] = NewSeigyoOption(static_cast<int>(i), kSeigyoZ4Commands[i].caption);
+        rows->addWidget(SeigyoOption[i]);
     }
     DaSetFrame = NewFrame(this, "DaSetFrame", "Sub command");
     auto* fields = new QGridLayout(DaSetFrame);
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<size_t>(k);
         FLabel[i] = NewLabel(DaSetFrame, ArrayName("FLabel", k), "");
-        SeigyoText[i] = NewText(DaSetFrame, ArrayName("SeigyoText", k), 3);
+        SeigyoText[i] = NewText(DaSetFrame, ArrayName("SeigyoText", k), kZ4SubTextMaxLength);
+        FitTextWidth(SeigyoText[i], 5); // the longest field takes a pulse count of five digits
         BLabel[i] = NewLabel(DaSetFrame, ArrayName("BLabel", k), "");
         fields->addWidget(FLabel[i], k, 0);
         fields->addWidget(SeigyoText[i], k, 1);
         fields->addWidget(BLabel[i], k, 2);
     }
+    // Room for the longest field name and unit, which the labels only show while chosen.
+    fields->setColumnMinimumWidth(0, fontMetrics().horizontalAdvance("Starting step") + 8);
+    fields->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance("Step") + 8);
     QVBoxLayout* buttons = NewCommandButtons();
     buttons->insertStretch(0);
     auto* right = new QVBoxLayout;
@@ -84,17 +64,19 @@ void frmSeigyoZ4Cmd::Form_Load()
 {
     const Public& p = pub_;
     setModelTitle("Control command transmit");
+    SeigyoText_Reset();
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
     for (size_t k = 0; k < 4; ++k) {
         JikCheck[k]->setChecked(false);
-        JikCheck[k]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[k], 14)));
+        JikCheck[k]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[k], kAxisCheckBytes)));
     }
 }
 
 void frmSeigyoZ4Cmd::SeigyoText_Reset()
 {
     for (size_t k = 0; k < 3; ++k) {
+        SetBackColor(SeigyoText[k], false);
         SeigyoText[k]->setText("0");
         SeigyoText[k]->setEnabled(false);
         FLabel[k]->setText("");
@@ -105,15 +87,35 @@ void frmSeigyoZ4Cmd::SeigyoText_Reset()
 void frmSeigyoZ4Cmd::SeigyoOption_Click(int index)
 {
     SeigyoText_Reset();
-    const std::vector<SubField> fields = FieldsOf(index);
-    for (size_t k = 0; k < fields.size(); ++k) {
-        SeigyoText[k]->setEnabled(true);
-        SeigyoText[k]->setMaxLength(fields[k].maxLength);
-        FLabel[k]->setText(QString::fromUtf8(fields[k].name));
-        BLabel[k]->setText(QString::fromUtf8(fields[k].unit));
+    if (index >= 0 && index < static_cast<int>(kSeigyoZ4Commands.size())) {
+        const Z4Command& c = kSeigyoZ4Commands[static_cast<size_t>(index)];
+        for (size_t k = 0; k < static_cast<size_t>(c.fieldCount); ++k) {
+            SetBackColor(SeigyoText[k], true);
+            SeigyoText[k]->setText("0");
+            SeigyoText[k]->setEnabled(true);
+            SeigyoText[k]->setMaxLength(c.fields[k].maxLength);
+            FLabel[k]->setText(QString::fromUtf8(c.fields[k].name));
+            BLabel[k]->setText(QString::fromUtf8(c.fields[k].unit));
+        }
+        if (c.fieldCount > 0) SeigyoText[0]->setFocus();
     }
-    if (!fields.empty()) SeigyoText[0]->setFocus();
     pub_.Z4CommandIndex = index;
+}
+
+void frmSeigyoZ4Cmd::SendCommand_Click()
+{
+    std::array<bool, 4> checked{};
+    for (size_t k = 0; k < checked.size(); ++k) checked[k] = JikCheck[k]->isChecked();
+    std::array<std::string, 3> fields;
+    for (size_t k = 0; k < fields.size(); ++k) fields[k] = SeigyoText[k]->text().toStdString();
+    send_.SubmitZ4(checked, fields);
+}
+
+void frmSeigyoZ4Cmd::showDataDialog()
+{
+    frmSeigyoZ4Data d(pub_, messages_, this);
+    d.move(pos());
+    shell_.execDialog(d);
 }
 
 } // namespace posmod

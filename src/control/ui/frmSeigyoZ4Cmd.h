@@ -15,9 +15,11 @@ namespace posmod {
 class frmSeigyoZ4Cmd : public SeigyoCmdBase {
     Q_OBJECT
 public:
-    frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages);
+    frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, TaskOps& tasks, MessageSink& messages,
+                   MousePointer& pointer);
     void Form_Load() override;
     void SeigyoOption_Click(int index) override;
+    void SendCommand_Click() override;
 
     QGroupBox* JikFrame;
     std::array<QCheckBox*, 4> JikCheck;
@@ -26,6 +28,10 @@ public:
     std::array<QLabel*, 3> FLabel;
     std::array<QLineEdit*, 3> SeigyoText;
     std::array<QLabel*, 3> BLabel;
+
+protected:
+    // The data dialog, fresh for every use, at this window's top-left corner.
+    void showDataDialog() override;
 
 private:
     void SeigyoText_Reset();

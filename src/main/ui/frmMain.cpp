@@ -182,7 +182,10 @@ void frmMain::CpuCombo_Click()
 {
     Public& p = s_.pub;
     if (p.ModelSelectReady == 0) return;
+    const int before = p.ModuleType;
     Model_Choose(p, CpuCombo->currentText().toStdString());
+    // An open control window would send its words to a module of another type.
+    if (p.ModuleType != before) s_.shell.closeForm(Model_ForType(before).controlForm);
 }
 
 void frmMain::Connect_Option_Click(int index) { s_.pub.set.LinkKind = index == 0 ? 0 : 1; }

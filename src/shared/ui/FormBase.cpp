@@ -17,6 +17,7 @@
 #include "platform/FlexGrid.h"
 #include "shared/Conversions.h"
 #include "shared/ModelTable.h"
+#include "shared/Public.h"
 
 namespace posmod {
 
@@ -242,7 +243,9 @@ ControlBase::ControlBase(Public& pub, WindowShell& shell, LinkOps& link, TaskOps
 
 void ControlBase::closeEvent(QCloseEvent* e)
 {
-    if (shell_.linkBusy()) {
+    // Not under its own command or snapshot (their messages and the status window included),
+    // nor under another link procedure.
+    if (pub_.ControlBusy || shell_.linkBusy()) {
         e->ignore();
         return;
     }

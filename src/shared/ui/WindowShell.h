@@ -19,6 +19,9 @@ public:
     // Switches the controls of a window on or off (the window is created when missing);
     // 10 and 12 and above change nothing.
     virtual void FormControl_Enable(uint8_t formNo, bool enable) = 0;
+    // What the last FormControl_Enable of a window set (true when it was never switched), so a
+    // caller that locks a window for a while can put it back as it was.
+    virtual bool FormControl_Enabled(uint8_t formNo) const = 0;
     // The window of a form number, created when missing; nullptr for 10 and 12 and above.
     virtual QWidget* form(int formNo) = 0;
     // A transfer or a link operation runs: windows taking part must not close.
@@ -32,6 +35,8 @@ public:
     virtual void openAtMain(int formNo) = 0;
     // Shows the print preview of a table modal at a window's top-left corner.
     virtual void showPrintPreview(QWidget& at, const PrintSource& source) = 0;
+    // Closes the window of a form number when it is open (a window may refuse); creates none.
+    virtual void closeForm(int formNo) = 0;
 };
 
 

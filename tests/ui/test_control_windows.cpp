@@ -26,6 +26,8 @@
 #include "control/ui/frmStatusJV_Reg.h"
 #include "control/ui/frmStatusZr4_Reg.h"
 #include "params/ui/frmParmJV.h"
+#include "positioning/ui/frmAutoRunZr4Mode.h"
+#include "positioning/ui/frmTeach_Command.h"
 #include "platform/FlexGrid.h"
 #include "shared/ModelTable.h"
 #include "shared/ui/FormBase.h"
@@ -571,6 +573,52 @@ TEST_F(ControlWindows, NothingStartsOrClosesWhileACommandOrSnapshotRuns)
             EXPECT_TRUE(w.close());
             EXPECT_TRUE(m().isVisible());
         }
+    }
+}
+
+TEST_F(ControlWindows, TeachingDoesNotStartUnderACommandOrSnapshot)
+{
+    for (bool snapshot : {false, true}) {
+        SCOPED_TRACE(snapshot ? "St_Reg" : "Submit");
+        auto& w = static_cast<frmSeigyoZ4Cmd&>(open(5));
+        w.JikCheck[0]->click();
+        w.SeigyoOption[0]->click();
+        // The four-axis editor beside the control window, in CSV work (nothing read).
+        Public& p = forms->pub;
+        p.StepRange = {3, 0, 2};
+        p.DataSourceCaption = "[Csv file]";
+        forms->openAtMain(form::frmAutoRunZr4Mode);
+        auto& editor = forms->window<frmAutoRunZr4Mode>();
+        ASSERT_TRUE(editor.isVisible());
+        ASSERT_TRUE(editor.Teach_Command->isEnabled());
+        journal.clear();
+        std::vector<std::string> dialogs;
+        forms->runDialog = [&](QDialog& d) {
+            dialogs.push_back(d.objectName().toStdString());
+            // A teaching dialog that did open is answered and sent, so a missing guard shows.
+            if (auto* t = qobject_cast<frmTeach_Command*>(&d)) {
+                d.show();
+                t->JikCheck[0]->setChecked(true);
+                t->StepText->setText("1");
+                QTest::mouseClick(t->DataSetCommand, Qt::LeftButton);
+            }
+        };
+        int pokes = 0;
+        tasks->during = [&](int) {
+            if (pokes++) return;
+            const Journal before = journal;
+            QTest::mouseClick(editor.Teach_Command, Qt::LeftButton);
+            EXPECT_EQ(journal, before);
+        };
+        QTest::mouseClick(snapshot ? w.StRegCommand : w.SendCommand, Qt::LeftButton);
+        const Journal snapshotJournal = {"connect", "task 5", "close"};
+        const Journal submitJournal = {"connect", "task 1", "task 10", "1600", "close"};
+        EXPECT_EQ(journal, snapshot ? snapshotJournal : submitJournal);
+        EXPECT_EQ(dialogs, snapshot ? std::vector<std::string>{"frmStatusZr4_Reg"} : std::vector<std::string>{});
+        EXPECT_TRUE(editor.Teach_Command->isEnabled());
+        tasks->during = nullptr;
+        editor.close();
+        w.close();
     }
 }
 

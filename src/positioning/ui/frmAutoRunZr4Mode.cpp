@@ -102,6 +102,9 @@ void frmAutoRunZr4Mode::Form_Unload() { Zr4Data_Clear(pub_); }
 
 void frmAutoRunZr4Mode::Teach_Command_Click()
 {
+    // The editor stays usable beside a control window: teaching must not share the link with
+    // a command or snapshot that waits there, nor with a transfer.
+    if (shell_.operationRunning()) return;
     if (!editor_->flush()) return;
     auto* dialog = qobject_cast<frmTeach_Command*>(shell_.form(form::frmTeach_Command));
     if (!dialog) return;

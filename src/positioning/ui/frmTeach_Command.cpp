@@ -65,7 +65,7 @@ void frmTeach_Command::Form_Load()
 
 void frmTeach_Command::DataSetCommand_Click()
 {
-    if (sending_) return;
+    if (sending_ || shell_.operationRunning()) return;
     int mask = 0;
     for (size_t i = 0; i < 4; ++i)
         if (JikCheck[i]->isChecked()) mask |= 1 << i;

@@ -1,7 +1,10 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QString>
 
 namespace posmod {
@@ -18,6 +21,16 @@ void QtMessageSink::show(const std::string& text, MsgIcon icon)
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = QApplication::activeWindow();
     QMessageBox box(qicon, QString::fromUtf8(kMessageTitle), QString::fromStdString(text), QMessageBox::Ok, parent);
+    // A short text would make the box narrower than its title, which the title bar then cuts:
+    // keep room for the title in a bold face and the title bar's icon and buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics fm(bold);
+        const int width = fm.horizontalAdvance(box.windowTitle()) + 8 * fm.height();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
 

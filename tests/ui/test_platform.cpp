@@ -395,6 +395,7 @@ TEST(MessageBox, ShowsAModalBoxWithTheToolsTitleAndTheIconOfItsKind)
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::Question;
         int buttons = 0;
+        bool titleFits = false;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
@@ -402,6 +403,11 @@ TEST(MessageBox, ShowsAModalBoxWithTheToolsTitleAndTheIconOfItsKind)
             text = box->text();
             icon = box->icon();
             buttons = box->buttons().size();
+            QFont bold = box->font();
+            bold.setBold(true);
+            // The title in a bold face, and the title bar's icon and three buttons beside it.
+            const QFontMetrics fm(bold);
+            titleFits = box->width() >= fm.horizontalAdvance(box->windowTitle()) + 4 * fm.height();
             box->accept();
         });
         QtMessageSink().show("Time Out Occurred", c.icon);
@@ -409,5 +415,6 @@ TEST(MessageBox, ShowsAModalBoxWithTheToolsTitleAndTheIconOfItsKind)
         EXPECT_EQ(text, "Time Out Occurred");
         EXPECT_EQ(icon, c.shown);
         EXPECT_EQ(buttons, 1);
+        EXPECT_TRUE(titleFits) << "a short text still leaves room for the title";
     }
 }

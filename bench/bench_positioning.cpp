@@ -81,14 +81,14 @@ Figures run(Forms& f, int steps, int runs)
         e->close();
     }
     // A file's worth of values for every point of the window, all four axes, all items.
-    Zr4StepFile file(4);
+    Zr4AutoCsvData file;
     for (size_t a = 0; a < 4; ++a)
         for (int pt = 0; pt < steps; ++pt)
             for (size_t i = 0; i < 7; ++i)
                 {
                     std::string low = hexText(static_cast<uint64_t>(0x100 + pt));
                     Hex4_Zero(low);
-                    file[a][static_cast<size_t>(pt)][i] = i >= 5 ? "0001" + low : low;
+                    file(static_cast<int>(a), pt, static_cast<int>(i)) = i >= 5 ? "0001" + low : low;
                 }
     for (int k = 0; k < runs; ++k) {
         frmAutoRunZr4Mode& e = openOn(f, 256, true);

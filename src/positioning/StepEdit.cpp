@@ -237,16 +237,14 @@ int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p)
     return left;
 }
 
-int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4StepFile& data)
+int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4AutoCsvData& data)
 {
     int left = 0;
-    const int axes = std::min<int>(4, static_cast<int>(data.size()));
-    for (int a = 0; a < axes; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         GridCells* g = grids[static_cast<size_t>(a)];
-        const auto& points = data[static_cast<size_t>(a)];
-        for (int point = 0; point < static_cast<int>(points.size()); ++point)
-            for (int i = 0; i < 7; ++i) {
-                const std::string& v = points[static_cast<size_t>(point)][static_cast<size_t>(i)];
+        for (int point = 0; point < kZr4Points; ++point)
+            for (int i = 0; i < kZr4Items; ++i) {
+                const std::string& v = data(a, point, i);
                 if (v.empty()) continue;
                 const int row = StepRow_Setting(point), col = i + kStepFirstValueCol;
                 const std::string text = StepFile_Text(StepZr4_ColForm(col), v);

@@ -11,6 +11,7 @@
 #include "shared/EntryCheck.h"
 #include "shared/Grid.h"
 #include "shared/Public.h"
+#include "transfer/Zr4Csv.h"
 
 namespace posmod {
 
@@ -68,13 +69,11 @@ std::string StepFile_Text(ValueForm form, const std::string& value);
 int StepJV_FileMerge(GridCells& g, const Public& p);
 int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p);
 
-// One four-axis positioning file as read: axis 0-3, point 0-255 (position in the window),
-// item 0-6 (mode, dwell, acceleration, deceleration, velocity, target, circular); empty: not
-// in the file.
-using Zr4StepFile = std::vector<std::array<std::array<std::string, 7>, 256>>;
-// Point p of axis a into Setting row 2p + 2 of grid a, item i into column i + 2, merged into
+// A four-axis positioning file as read (axis, point = position in the window, item 0-6:
+// mode, dwell, acceleration, deceleration, velocity, target, circular; "" not in the file):
+// point p of axis a into Setting row 2p + 2 of grid a, item i into column i + 2, merged into
 // what the grids hold. Values pass their column's form; points outside the grid and values
 // that fail are left out. Returns how many were left out.
-int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4StepFile& data);
+int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4AutoCsvData& data);
 
 } // namespace posmod

@@ -337,13 +337,13 @@ TEST(StepFile, TwoAxisRegisterRowsGoToTheirAxis)
 
 TEST(StepFile, FourAxisPointsIntoTheirRowsAndColumns)
 {
-    Zr4StepFile data(4);
-    data[0][0][0] = "8000";
-    data[1][3][5] = "fffffffe";
-    data[2][255][6] = "1";
-    data[3][0][2] = "0";          // zero accepted from a file
-    data[3][1][1] = "12345";      // too long: left out
-    data[0][200][0] = "1";        // outside a 3-step grid
+    Zr4AutoCsvData data;
+    data(0, 0, 0) = "8000";
+    data(1, 3, 5) = "fffffffe";
+    data(2, 255, 6) = "1";
+    data(3, 0, 2) = "0";          // zero accepted from a file
+    data(3, 1, 1) = "12345";      // too long: left out
+    data(0, 200, 0) = "1";        // outside a 3-step grid
     std::array<MemGrid, 4> g;
     for (MemGrid& m : g) StepGrid_Shape(m, StepZr4_Layout(), 0, 255);
     g[1].setTextMatrix(8, 2, "kept");

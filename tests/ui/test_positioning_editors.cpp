@@ -13,7 +13,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <QDir>
+#include <QFileDialog>
+
+#include <deque>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "positioning/DefaultRange.h"
 #include "positioning/StepEdit.h"
@@ -741,6 +747,169 @@ TEST_F(PositioningTest, RangeDialogByModelAndUse)
     c2.show();
     c2.close();
     EXPECT_EQ(p.AxisStepRange.AxisNo, 99);
+}
+
+
+// --- CSV files in CSV work ---
+
+class PositioningCsvTest : public PositioningTest {
+protected:
+    std::deque<std::string> answers; // names the file dialog answers in turn ("" Cancel)
+    template <class W> W& openCsv(int moduleType)
+    {
+        W& e = open<W>(moduleType, true);
+        forms->fileDialog.exec = [this](QFileDialog& d) {
+            const std::string name = answers.empty() ? "" : answers.front();
+            if (!answers.empty()) answers.pop_front();
+            if (name.empty()) return false;
+            d.selectFile(QString::fromStdString(name));
+            return true;
+        };
+        return e;
+    }
+    std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+    static std::string read(const std::string& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void write(const std::string& p, const std::string& text)
+    {
+        std::ofstream out(p, std::ios::binary);
+        out << text;
+    }
+    // The file's text with one value replaced.
+    static std::string replaced(std::string text, const std::string& from, const std::string& to)
+    {
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+        return text;
+    }
+};
+
+TEST_F(PositioningCsvTest, OneAxisSaveClearLoadAndBadValuesLeftOut)
+{
+    frmAutoRunJVMode& e = openCsv<frmAutoRunJVMode>(1);
+    FlexGrid* g = e.RunModeGrid;
+    EXPECT_TRUE(e.AutoJVCsv_Cmd1->isEnabled() && e.AutoJVCsv_Cmd2->isEnabled());
+    // Step 0 typed in decimal, step 255's mode in hex.
+    Click(e.AutoDecOption);
+    Go(g, 2, 2);
+    for (const char* v : {"32769", "1000", "1000", "32", "-2"}) {
+        Type(v);
+        Key(Qt::Key_Right);
+    }
+    Click(e.AutoHexOption);
+    Go(g, 512, 2);
+    Type("c000");
+    answers = {path("jv.csv")};
+    Click(e.AutoJVCsv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_EQ(g->Col(), 2);
+    const std::string saved = read(path("jv.csv"));
+    ASSERT_FALSE(saved.empty());
+    Click(e.AutoCancel_Command);
+    EXPECT_EQ(Row(g, 2, 2, 7), std::vector<std::string>(6));
+
+    // Loaded back from a decimal display: hex first, the values and the detail text.
+    Click(e.AutoDecOption);
+    answers = {path("jv.csv")};
+    Click(e.AutoJVCsv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_TRUE(e.AutoHexOption->isChecked());
+    EXPECT_EQ(Row(g, 2, 2, 6), (std::vector<std::string>{"8001", "03E8", "03E8", "0020", "FFFFFFFE"}));
+    EXPECT_EQ(g->TextMatrix(512, 2), "C000");
+    EXPECT_FALSE(g->TextMatrix(2, 7).empty());
+    EXPECT_EQ(g->TextMatrix(1, 2), "");
+    EXPECT_TRUE(e.AutoJVCsv_Cmd1->isEnabled());
+
+    // A value that is no hex word is left out, its cell kept, and the load says so once.
+    g->setTextMatrix(512, 2, "kept");
+    write(path("bad.csv"), replaced(saved, "59FF,c000,", "59FF,G000,"));
+    answers = {path("bad.csv")};
+    Click(e.AutoJVCsv_Cmd1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].second, MsgIcon::Exclamation);
+    EXPECT_EQ(messages[0].first.substr(0, 8), "1 value ");
+    EXPECT_EQ(g->TextMatrix(512, 2), "kept");
+    EXPECT_EQ(g->TextMatrix(2, 2), "8001");
+    // Cancel in the file dialog: nothing changes, no message.
+    messages.clear();
+    answers = {""};
+    Click(e.AutoJVCsv_Cmd1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(g->TextMatrix(512, 2), "kept");
+}
+
+TEST_F(PositioningCsvTest, TwoAxisLoadFillsBothGridsAndRenamesTheTabs)
+{
+    frmAutoRun7WMode& e = openCsv<frmAutoRun7WMode>(2);
+    auto& g = e.RunMode7WGrid;
+    ClickCell(g[0], 2, 2);
+    Type("8000");
+    Key(Qt::Key_Return);
+    ClickTab(e.AutoSSTab, 1);
+    ClickCell(g[1], 4, 6);
+    Type("12345678");
+    Key(Qt::Key_Return);
+    answers = {path("7w.csv")};
+    Click(e.Auto7WCsv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    std::string text = read(path("7w.csv"));
+    ASSERT_FALSE(text.empty());
+    text = replaced(text, "X Axis,X axis", "X Axis,Left&Right");
+    write(path("7w.csv"), text);
+    for (FlexGrid* x : g) x->setTextMatrix(2, 2, ""), x->setTextMatrix(4, 6, "");
+    answers = {path("7w.csv")};
+    Click(e.Auto7WCsv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_EQ(g[0]->TextMatrix(2, 2), "8000");
+    EXPECT_EQ(g[0]->TextMatrix(2, 7).substr(0, 15), "Operation valid");
+    EXPECT_EQ(g[1]->TextMatrix(4, 6), "12345678");
+    EXPECT_EQ(g[1]->TextMatrix(2, 2), "");
+    EXPECT_EQ(e.AutoSSTab->tabText(0).toStdString(), "Left&&Right");
+    EXPECT_EQ(e.AutoSSTab->currentIndex(), 0);
+}
+
+TEST_F(PositioningCsvTest, FourAxisSaveAndLoadBackPointByPoint)
+{
+    frmAutoRunZr4Mode& e = openCsv<frmAutoRunZr4Mode>(5);
+    auto& g = e.RunModeZr4Grid;
+    ClickTab(e.AutoSSTab, 3);
+    ClickCell(g[3], 4, 2);
+    for (const char* v : {"8000", "0", "3e8", "3E8", "1000", "FFFFFFFF", "1"}) {
+        Type(v);
+        Key(Qt::Key_Right);
+    }
+    answers = {path("z4.csv")};
+    Click(e.AutoZ4Csv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    const std::string saved = read(path("z4.csv"));
+    Click(e.AutoCancelZ4_Command);
+    EXPECT_EQ(Row(g[3], 4, 2, 8), std::vector<std::string>(7));
+    answers = {path("z4.csv")};
+    Click(e.AutoZ4Csv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    // Padded to their column's width as they come in.
+    EXPECT_EQ(Row(g[3], 4, 2, 8),
+              (std::vector<std::string>{"8000", "0000", "03E8", "03E8", "1000", "FFFFFFFF", "00000001"}));
+    EXPECT_EQ(Row(g[0], 4, 2, 8), std::vector<std::string>(7));
+    EXPECT_EQ(g[0]->Row(), 1);
+    EXPECT_EQ(g[0]->Col(), 1);
+    // A nine-digit target in the file is left out.
+    write(path("bad.csv"), replaced(saved, "3001,5,FFFFFFFF", "3001,5,1FFFFFFFF"));
+    EXPECT_EQ(e.AutoSSTab->currentIndex(), 0);
+    ClickTab(e.AutoSSTab, 3);
+    Click(e.AutoCancelZ4_Command);
+    answers = {path("bad.csv")};
+    Click(e.AutoZ4Csv_Cmd1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(g[3]->TextMatrix(4, 7), "");
+    EXPECT_EQ(g[3]->TextMatrix(4, 2), "8000");
 }
 
 // --- teaching ---

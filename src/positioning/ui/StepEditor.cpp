@@ -1,6 +1,7 @@
 #include "positioning/ui/StepEditor.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -11,6 +12,7 @@
 #include "positioning/StepLayout.h"
 #include "positioning/ui/frmDefault.h"
 #include "print/ui/PrintCommand.h"
+#include "shared/Messages.h"
 #include "shared/NameTables.h"
 #include "shared/Public.h"
 #include "shared/ui/CellEditor.h"
@@ -124,6 +126,34 @@ void StepEditorBase::Print_Click(bool askAxis)
     std::array<const GridCells*, 4> grids{};
     for (size_t a = 0; a < grids_.size() && a < grids.size(); ++a) grids[a] = grids_[a];
     PrintCommand_Run(p, shell_, *this, kind_.formNo, grids, editor_->decimal());
+}
+
+void StepEditorBase::CsvLoad_Run(const std::function<bool()>& read, const std::function<int()>& merge,
+                                 const std::function<void()>& after)
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(static_cast<uint8_t>(kind_.formNo), false);
+    if (read()) {
+        hex_->setChecked(true);
+        QCoreApplication::processEvents();
+        if (const int left = merge(); left > 0)
+            messages_.show(std::to_string(left) + (left == 1 ? " value" : " values") +
+                               " of the file left out: not a value of its column, or outside the table",
+                           MsgIcon::Exclamation);
+    }
+    after();
+    DefaultData_Set(pub_);
+    shell_.FormControl_Enable(static_cast<uint8_t>(kind_.formNo), true);
+    relay();
+}
+
+void StepEditorBase::CsvSave_Run(const std::function<void()>& save)
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(static_cast<uint8_t>(kind_.formNo), false);
+    save();
+    shell_.FormControl_Enable(static_cast<uint8_t>(kind_.formNo), true);
+    relay();
 }
 
 void StepEditorBase::closeEvent(QCloseEvent* e)

@@ -2,6 +2,7 @@
 // What the three positioning editors share: their grids of two rows per step, the edit box
 // and detail list laid over them by the positioning rules, the display options, and the
 // commands that work alike in each (Cancel, Default, Submit, closing).
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -66,6 +67,14 @@ protected:
     // The preview of the step window; askAxis: the axis is chosen first in the range dialog
     // (its Cancel prints nothing).
     void Print_Click(bool askAxis);
+
+    // CSV load: the pending entry ended, the window locked; read() true when a file was
+    // read, then hex display and merge() (how many values it left out, told in one message);
+    // after() runs whether or not a file was read; the window unlocked.
+    void CsvLoad_Run(const std::function<bool()>& read, const std::function<int()>& merge,
+                     const std::function<void()>& after);
+    // CSV save of the Current (currentData) or Setting rows, the window locked meanwhile.
+    void CsvSave_Run(const std::function<void()>& save);
 
     void closeEvent(QCloseEvent* e) override;
 

@@ -15,6 +15,7 @@
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
 #include "shared/Public.h"
+#include "transfer/CsvProcedures.h"
 
 namespace posmod {
 
@@ -54,8 +55,6 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({Auto7WCsv_Cmd1, Auto7WCsv_Cmd2});
 
     setupEditing({form::frmAutoRun7WMode, &Step7W_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(2).autoWriteMode, 46},
@@ -68,6 +67,17 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
         if (Submit_Click()) relay();
     });
     connect(AutoEnd7W_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(Auto7WCsv_Cmd1, &QPushButton::clicked, this, [this] {
+        CsvLoad_Run([this] { return csv_ && csv_->CsvData_ReadSub() == 1; },
+                    [this] { return Step7W_FileMerge({RunMode7WGrid[0], RunMode7WGrid[1]}, pub_); },
+                    // The file may have named the axes.
+                    [this] { SetAxisTabs(AutoSSTab, pub_.set, kind_.tabBytes); });
+    });
+    connect(Auto7WCsv_Cmd2, &QPushButton::clicked, this, [this] {
+        CsvSave_Run([this] {
+            if (csv_) csv_->CsvAuto_Write7WSub(Auto7WOption1->isChecked());
+        });
+    });
 }
 
 void frmAutoRun7WMode::Form_Load()

@@ -14,6 +14,7 @@
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
 #include "shared/Public.h"
+#include "transfer/CsvProcedures.h"
 
 namespace posmod {
 
@@ -56,8 +57,6 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({AutoJVCsv_Cmd1, AutoJVCsv_Cmd2});
 
     setupEditing({form::frmAutoRunJVMode, &StepJV_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(1).autoWriteMode, 0},
@@ -67,6 +66,20 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     connect(AutoDefault_Command, &QPushButton::clicked, this, [this] { Default_Click(pub_.AutoDefault); });
     connect(AutoSend_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::AutoSend_Command_Click);
     connect(AutoEnd_Command, &QPushButton::clicked, this, &QWidget::close);
+    const auto home = [this] {
+        RunModeGrid->setRow(1);
+        RunModeGrid->setCol(2);
+    };
+    connect(AutoJVCsv_Cmd1, &QPushButton::clicked, this, [this, home] {
+        CsvLoad_Run([this] { return csv_ && csv_->CsvData_ReadSub() == 1; },
+                    [this] { return StepJV_FileMerge(*RunModeGrid, pub_); }, home);
+    });
+    connect(AutoJVCsv_Cmd2, &QPushButton::clicked, this, [this, home] {
+        CsvSave_Run([this, home] {
+            if (csv_) csv_->CsvAuto_WriteJVSub(AutoJVOption1->isChecked());
+            home();
+        });
+    });
 }
 
 void frmAutoRunJVMode::Form_Load()

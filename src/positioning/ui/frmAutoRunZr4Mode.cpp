@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include "main/TaskSend.h"
 #include "platform/FlexGrid.h"
 #include "positioning/StepEdit.h"
@@ -18,6 +20,7 @@
 #include "shared/FormNumbers.h"
 #include "shared/ModelTable.h"
 #include "shared/Public.h"
+#include "transfer/CsvProcedures.h"
 #include "shared/ui/CellEditor.h"
 #include "transfer/RangeEntry.h"
 #include "transfer/Transfer.h"
@@ -64,8 +67,6 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({AutoZ4Csv_Cmd1, AutoZ4Csv_Cmd2});
 
     setupEditing({form::frmAutoRunZr4Mode, &StepZr4_Layout(), &StepZr4_Rules(), kStepLastValueColZr4,
                   kStepLastValueColZr4, Model_ForType(5).autoWriteMode, 22},
@@ -79,6 +80,25 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     });
     connect(Teach_Command, &QPushButton::clicked, this, &frmAutoRunZr4Mode::Teach_Command_Click);
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(AutoZ4Csv_Cmd1, &QPushButton::clicked, this, [this] {
+        auto data = std::make_shared<Zr4AutoCsvData>();
+        CsvLoad_Run([this, data] { return csv_ && csv_->ZR4_AutCsvData_ReadSub(*data) == 1; },
+                    [this, data] {
+                        return StepZr4_FileMerge(
+                            {RunModeZr4Grid[0], RunModeZr4Grid[1], RunModeZr4Grid[2], RunModeZr4Grid[3]}, *data);
+                    },
+                    [this] {
+                        // The file may have named the axes.
+                        SetAxisTabs(AutoSSTab, pub_.set, kind_.tabBytes);
+                        RunModeZr4Grid[0]->setRow(1);
+                        RunModeZr4Grid[0]->setCol(1);
+                    });
+    });
+    connect(AutoZ4Csv_Cmd2, &QPushButton::clicked, this, [this] {
+        CsvSave_Run([this] {
+            if (csv_) csv_->CsvAuto_WriteZ4Sub(AutoZ4Option1->isChecked());
+        });
+    });
 }
 
 void frmAutoRunZr4Mode::Form_Load()

@@ -1,11 +1,18 @@
 // The four-axis positioning editor on tables of 16 and 256 steps: opening it on module data
 // (four grids filled from the four-axis store), a switch to decimal display and back, and in
-// CSV work the merge of a file of 16 and of 256 steps of all four axes into the Setting rows.
+// CSV work the load of a positioning file of 16 and of 256 steps of all four axes through
+// "Execute" (reading, checking and merging into the Setting rows; shown without the file
+// dialog's fixed 0.2 s wait) and the merge alone.
 // Milliseconds for each, the median of a few runs, and the 256-step figure against the
 // 16-step one (linear in the table size: at most 20 times).
 //
 //     bench_positioning [runs]      (default: 5)
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -65,12 +72,29 @@ frmAutoRunZr4Mode& openOn(Forms& f, int steps, bool csv)
 }
 
 struct Figures {
-    double open = 0, toggle = 0, merge = 0;
+    double open = 0, toggle = 0, load = 0, merge = 0;
 };
 
-Figures run(Forms& f, int steps, int runs)
+// A four-axis positioning file of every item of points 0..steps-1 of the four axes.
+std::string positioningFile(int steps)
 {
-    std::vector<double> open, toggle, merge;
+    std::string text = "A Axis,A\r\nB Axis,B\r\nC Axis,C\r\nD Axis,D\r\n";
+    const char* digits = "0123456789ABCDEF";
+    for (int a = 0; a < 4; ++a)
+        for (int pt = 0; pt < steps; ++pt)
+            for (int i = 0; i < 7; ++i) {
+                std::string key = std::to_string(a);
+                for (int shift = 8; shift >= 0; shift -= 4) key += digits[(pt >> shift) & 0xF];
+                std::string low = hexText(static_cast<uint64_t>(0x100 + pt));
+                Hex4_Zero(low);
+                text += key + "," + std::to_string(i) + "," + (i >= 5 ? "0001" + low : low) + "\r\n";
+            }
+    return text;
+}
+
+Figures run(Forms& f, const QTemporaryDir& dir, int steps, int runs)
+{
+    std::vector<double> open, toggle, load, merge;
     for (int k = 0; k < runs; ++k) {
         frmAutoRunZr4Mode* e = nullptr;
         open.push_back(ms([&] { e = &openOn(f, steps, false); }));
@@ -90,6 +114,21 @@ Figures run(Forms& f, int steps, int runs)
                     Hex4_Zero(low);
                     file(static_cast<int>(a), pt, static_cast<int>(i)) = i >= 5 ? "0001" + low : low;
                 }
+    const QString name = QDir(dir.path()).filePath(QString("steps%1.csv").arg(steps));
+    {
+        QFile out(name);
+        const std::string text = positioningFile(steps);
+        if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), static_cast<qint64>(text.size())) < 0) std::exit(2);
+    }
+    f.fileDialog.exec = [name](QFileDialog& d) {
+        d.selectFile(name);
+        return true;
+    };
+    for (int k = 0; k < runs; ++k) {
+        frmAutoRunZr4Mode& e = openOn(f, 256, true);
+        load.push_back(ms([&] { e.AutoZ4Csv_Cmd1->click(); }) - 200.0);
+        e.close();
+    }
     for (int k = 0; k < runs; ++k) {
         frmAutoRunZr4Mode& e = openOn(f, 256, true);
         std::array<GridCells*, 4> grids{};
@@ -99,7 +138,7 @@ Figures run(Forms& f, int steps, int runs)
         }));
         e.close();
     }
-    return {median(open), median(toggle), median(merge)};
+    return {median(open), median(toggle), median(load), median(merge)};
 }
 
 } // namespace
@@ -113,14 +152,16 @@ int main(int argc, char** argv)
     Forms f(&sink);
     f.runDialog = [](QDialog&) {};
     f.pub.SendCancel = -1; // no transfer runs: the editor may close between runs
-    const Figures small = run(f, 16, runs), large = run(f, 256, runs);
+    QTemporaryDir dir;
+    const Figures small = run(f, dir, 16, runs), large = run(f, dir, 256, runs);
     std::printf("four-axis positioning editor, median of %d runs (ms)\n", runs);
-    std::printf("  %-34s %10s %10s %8s\n", "", "16 steps", "256 steps", "ratio");
+    std::printf("  %-38s %10s %10s %8s\n", "", "16 steps", "256 steps", "ratio");
     const auto line = [](const char* what, double a, double b) {
-        std::printf("  %-34s %10.2f %10.2f %8.1f\n", what, a, b, b / a);
+        std::printf("  %-38s %10.2f %10.2f %8.1f\n", what, a, b, b / a);
     };
     line("open on module data", small.open, large.open);
     line("decimal display and back", small.toggle, large.toggle);
+    line("CSV file load (beyond the 0.2 s wait)", small.load, large.load);
     line("file values into Setting rows", small.merge, large.merge);
     return sink.count == 0 ? 0 : 1;
 }

@@ -198,6 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Trip{"TwoAxisTcpBothStepsOnly", ModuleFamily::TwoAxis, true, 2, 0, 3, 3},
                     Trip{"FourAxisTcp", ModuleFamily::FourAxis, true, 0, 0, 0, 2},
                     Trip{"OneAxisPtyOneStep", ModuleFamily::OneAxis, false, 2, 0, 9, 9},
+                    Trip{"TwoAxisPtyYOneStep", ModuleFamily::TwoAxis, false, 2, 2, 17, 17},
                     Trip{"FourAxisPtyAxisCOneStep", ModuleFamily::FourAxis, false, 0, 3, 200, 200}),
     [](const testing::TestParamInfo<Trip>& i) { return std::string(i.param.name); });
 

@@ -13,7 +13,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <QDir>
+#include <QFileDialog>
+
+#include <deque>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "params/ParamLayout.h"
 #include "params/ui/frmParm7W.h"
@@ -110,7 +116,6 @@ TEST_F(ParamEditorTest, OneAxisOpensOnModuleDataWithTheBoxOverTheFirstSetting)
     EXPECT_TRUE(e.Cancel_Command->isEnabled());
     EXPECT_TRUE(e.RunModeCommand->isEnabled());
     EXPECT_TRUE(e.PrnCommand->isEnabled());
-    EXPECT_FALSE(e.ParmJVCsv_Cmd1->isEnabled());
 
     frmParmJV& c = open<frmParmJV>(1, true);
     EXPECT_EQ(c.windowTitle(), "[Csv file]Common parameter setting(JV-ZR)");
@@ -792,4 +797,162 @@ TEST_F(ParamEditorTest, FourAxisCancelDefaultAndTabsKeepEachAxis)
     EXPECT_EQ(messages[0], Limit());
     EXPECT_EQ(e.AutoSSTab->currentIndex(), 0);
     EXPECT_EQ(g[0]->TextMatrix(14, 3), "FFFF");
+}
+
+// --- CSV files ---
+
+namespace {
+
+class ParamCsvTest : public ParamEditorTest {
+protected:
+    std::deque<std::string> answers; // names the file dialog answers in turn ("" Cancel)
+    template <class W> W& openCsv(int moduleType, bool csv = true)
+    {
+        W& e = open<W>(moduleType, csv);
+        forms->fileDialog.exec = [this](QFileDialog& d) {
+            const std::string name = answers.empty() ? "" : answers.front();
+            if (!answers.empty()) answers.pop_front();
+            if (name.empty()) return false;
+            d.selectFile(QString::fromStdString(name));
+            return true;
+        };
+        return e;
+    }
+    std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+    static std::string read(const std::string& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void write(const std::string& p, const std::string& text)
+    {
+        std::ofstream out(p, std::ios::binary);
+        out << text;
+    }
+    static std::string replaced(std::string text, const std::string& from, const std::string& to)
+    {
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+        return text;
+    }
+};
+
+} // namespace
+
+TEST_F(ParamCsvTest, OneAxisSaveThenLoadIntoAFreshEditorAndBadValuesLeftOut)
+{
+    frmParmJV& e = openCsv<frmParmJV>(1);
+    FlexGrid* g = e.PrmFlexGrid;
+    EXPECT_TRUE(e.ParmJVCsv_Cmd1->isEnabled() && e.ParmJVCsv_Cmd2->isEnabled());
+    Go(g, 2);
+    Type("1f4");
+    Key(Qt::Key_Down);
+    Click(e.DecOption);
+    Go(g, 10);
+    Type("-2");
+    answers = {path("jv.csv")};
+    Click(e.ParmJVCsv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_EQ(g->Col(), 2);
+    const std::string saved = read(path("jv.csv"));
+    ASSERT_FALSE(saved.empty());
+
+    // A fresh editor in decimal display: hex first, then the file's values.
+    e.close();
+    frmParmJV& f = openCsv<frmParmJV>(1);
+    g = f.PrmFlexGrid;
+    Click(f.DecOption);
+    g->setTextMatrix(4, 3, "77");
+    answers = {path("jv.csv")};
+    Click(f.ParmJVCsv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_TRUE(f.HexOption->isChecked());
+    EXPECT_EQ(g->TextMatrix(2, 3), "01F4");
+    EXPECT_EQ(g->TextMatrix(10, 3), "FFFFFFFE");
+    EXPECT_EQ(g->TextMatrix(4, 3), "004D"); // not in the file: kept, converted to hex
+    EXPECT_EQ(g->TextMatrix(1, 3), "");
+    EXPECT_EQ(g->Row(), 1);
+    EXPECT_EQ(g->Col(), 2);
+    EXPECT_TRUE(f.ParmJVCsv_Cmd1->isEnabled());
+
+    // A word that is no hex word is left out, its cell kept, and the load says so once.
+    g->setTextMatrix(2, 3, "kept");
+    write(path("bad.csv"), replaced(saved, "01F4", "G1F4"));
+    answers = {path("bad.csv")};
+    Click(f.ParmJVCsv_Cmd1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], Message("1 value of the file was not valid for their cells and left out", MsgIcon::Exclamation));
+    EXPECT_EQ(g->TextMatrix(2, 3), "kept");
+    EXPECT_EQ(g->TextMatrix(10, 3), "FFFFFFFE");
+    // Cancel in the file dialog: nothing changes, no message.
+    messages.clear();
+    answers = {""};
+    Click(f.ParmJVCsv_Cmd1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(g->TextMatrix(2, 3), "kept");
+}
+
+TEST_F(ParamCsvTest, TwoAxisSaveLoadsBothGridsBack)
+{
+    frmParm7W& e = openCsv<frmParm7W>(3);
+    auto& g = e.PrmHFlexGrid;
+    ClickCell(g[0], 3, 3);
+    Type("abc");
+    ClickCell(g[1], 3, 3);
+    Type("DEF");
+    ClickCell(g[1], 11, 3);
+    Type("12345678");
+    Key(Qt::Key_Return);
+    answers = {path("7w.csv")};
+    Click(e.Parm7WCsv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    e.close();
+    frmParm7W& f = openCsv<frmParm7W>(3);
+    answers = {path("7w.csv")};
+    Click(f.Parm7WCsv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_EQ(Setting(f.PrmHFlexGrid[0], 12), Only(12, 3, "0ABC"));
+    auto y = Only(12, 3, "0DEF");
+    y[10] = "12345678";
+    EXPECT_EQ(Setting(f.PrmHFlexGrid[1], 12), y);
+    EXPECT_EQ(f.X_Label->text().toStdString(), StrByte_Cut(forms->pub.set.AxisName[0], 50));
+}
+
+TEST_F(ParamCsvTest, FourAxisSaveLoadsOptionsAndValuesBackOnEveryAxis)
+{
+    frmParmZr4& e = openCsv<frmParmZr4>(5);
+    auto& g = e.PrmZ4FlexGrid;
+    Click(e.DefaultZ4_Command);
+    QTabBar* bar = e.AutoSSTab->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    Click(e.DefaultZ4_Command);
+    Go(g[2], 20);
+    Type("1");
+    Key(Qt::Key_Return);
+    answers = {path("z4.csv")};
+    Click(e.ParmZ4Csv_Cmd2);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_EQ(e.AutoSSTab->currentIndex(), 0);
+    const std::vector<std::string> a = Setting(g[0], 23), c = Setting(g[2], 23);
+    EXPECT_EQ(c[19], "1");
+    e.close();
+    frmParmZr4& f = openCsv<frmParmZr4>(5);
+    QTest::mouseClick(f.AutoSSTab->tabBar(), Qt::LeftButton, {}, f.AutoSSTab->tabBar()->tabRect(1).center());
+    Click(f.DecZ4Option);
+    answers = {path("z4.csv")};
+    Click(f.ParmZ4Csv_Cmd1);
+    ASSERT_TRUE(messages.empty()) << messages[0].first;
+    EXPECT_TRUE(f.HexZ4Option->isChecked());
+    EXPECT_EQ(f.AutoSSTab->currentIndex(), 0);
+    EXPECT_EQ(f.PrmZ4FlexGrid[0]->Row(), 1);
+    EXPECT_EQ(f.PrmZ4FlexGrid[0]->Col(), 1);
+    EXPECT_EQ(Setting(f.PrmZ4FlexGrid[0], 23), a);
+    auto want = c;
+    want[19] = "00000001";
+    EXPECT_EQ(Setting(f.PrmZ4FlexGrid[2], 23), want);
+    EXPECT_EQ(Setting(f.PrmZ4FlexGrid[1], 23), std::vector<std::string>(23));
 }

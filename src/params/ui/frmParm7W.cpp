@@ -1,6 +1,7 @@
 #include "params/ui/frmParm7W.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include "shared/NameTables.h"
 #include "shared/Public.h"
 #include "shared/ui/CellEditor.h"
+#include "transfer/CsvProcedures.h"
 #include "transfer/Transfer.h"
 
 namespace posmod {
@@ -73,8 +75,6 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(options, 2, 0, 1, 2);
     grid->addLayout(buttons, 3, 0, 1, 2);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({Parm7WCsv_Cmd1, Parm7WCsv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelHText, nullptr, std::vector<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]},
                                            ParamJV_Rules(), messages_, nullptr);
@@ -85,6 +85,8 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     connect(RunModeHCommand, &QPushButton::clicked, this, &frmParm7W::RunModeHCommand_Click);
     connect(PrnCommand, &QPushButton::clicked, this, &frmParm7W::PrnCommand_Click);
     connect(EndH_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(Parm7WCsv_Cmd1, &QPushButton::clicked, this, &frmParm7W::Parm7WCsv_Cmd1_Click);
+    connect(Parm7WCsv_Cmd2, &QPushButton::clicked, this, &frmParm7W::Parm7WCsv_Cmd2_Click);
     setupGrids();
 }
 
@@ -170,6 +172,36 @@ void frmParm7W::SendH_Command_Click()
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParm7W, false);
     transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
+    shell_.FormControl_Enable(form::frmParm7W, true);
+    PrmHFlexGrid[0]->setRow(1);
+    PrmHFlexGrid[0]->setCol(2);
+}
+
+void frmParm7W::Parm7WCsv_Cmd1_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParm7W, false);
+    if (csv_ && csv_->CsvData_ReadSub() == 1) {
+        HexHOption->setChecked(true);
+        QCoreApplication::processEvents();
+        int left = 0;
+        for (int axis = 0; axis < 2; ++axis)
+            left += Param7W_FileMerge(*PrmHFlexGrid[static_cast<size_t>(axis)], axis, pub_.reg);
+        if (const std::string m = FileMerge_Message(left); !m.empty()) messages_.show(m, MsgIcon::Exclamation);
+    }
+    // The file may have named the axes.
+    setAxisLabels();
+    PrmHFlexGrid[0]->setRow(1);
+    PrmHFlexGrid[0]->setCol(2);
+    DefaultData_Set(pub_);
+    shell_.FormControl_Enable(form::frmParm7W, true);
+}
+
+void frmParm7W::Parm7WCsv_Cmd2_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParm7W, false);
+    if (csv_) csv_->CsvData_Write7WSub(Pram7WOption1->isChecked());
     shell_.FormControl_Enable(form::frmParm7W, true);
     PrmHFlexGrid[0]->setRow(1);
     PrmHFlexGrid[0]->setCol(2);

@@ -61,6 +61,8 @@ private:
     void DefaultH_Command_Click();
     void SendH_Command_Click();
     void RunModeHCommand_Click();
+    void Parm7WCsv_Cmd1_Click();
+    void Parm7WCsv_Cmd2_Click();
     void PrnCommand_Click();
 
     std::unique_ptr<CellEditor> editor_;

@@ -1,6 +1,7 @@
 #include "params/ui/frmParmJV.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "shared/NameTables.h"
 #include "shared/Public.h"
 #include "shared/ui/CellEditor.h"
+#include "transfer/CsvProcedures.h"
 #include "transfer/Transfer.h"
 
 namespace posmod {
@@ -63,8 +65,6 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     grid->addLayout(side, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({ParmJVCsv_Cmd1, ParmJVCsv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelText, nullptr, std::vector<FlexGrid*>{PrmFlexGrid}, ParamJV_Rules(),
                                            messages_, nullptr);
@@ -75,6 +75,8 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     connect(RunModeCommand, &QPushButton::clicked, this, &frmParmJV::RunModeCommand_Click);
     connect(PrnCommand, &QPushButton::clicked, this, &frmParmJV::PrnCommand_Click);
     connect(End_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(ParmJVCsv_Cmd1, &QPushButton::clicked, this, &frmParmJV::ParmJVCsv_Cmd1_Click);
+    connect(ParmJVCsv_Cmd2, &QPushButton::clicked, this, &frmParmJV::ParmJVCsv_Cmd2_Click);
 
     setupGrid();
 }
@@ -143,6 +145,33 @@ void frmParmJV::Send_Command_Click()
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmJV, false);
     transfers_.SendMain(Model_ForType(pub_.ModuleType).paramWriteMode);
+    shell_.FormControl_Enable(form::frmParmJV, true);
+    PrmFlexGrid->setRow(1);
+    PrmFlexGrid->setCol(2);
+}
+
+void frmParmJV::ParmJVCsv_Cmd1_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmJV, false);
+    if (csv_ && csv_->CsvData_ReadSub() == 1) {
+        // The file's words are hex: the grid shows hex before they come in.
+        HexOption->setChecked(true);
+        QCoreApplication::processEvents();
+        if (const std::string m = FileMerge_Message(ParamJV_FileMerge(*PrmFlexGrid, pub_.reg)); !m.empty())
+            messages_.show(m, MsgIcon::Exclamation);
+    }
+    PrmFlexGrid->setRow(1);
+    PrmFlexGrid->setCol(2);
+    DefaultData_Set(pub_);
+    shell_.FormControl_Enable(form::frmParmJV, true);
+}
+
+void frmParmJV::ParmJVCsv_Cmd2_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmJV, false);
+    if (csv_) csv_->CsvData_WriteJVSub(PramJVOption1->isChecked());
     shell_.FormControl_Enable(form::frmParmJV, true);
     PrmFlexGrid->setRow(1);
     PrmFlexGrid->setCol(2);

@@ -56,6 +56,8 @@ private:
     void Default_Command_Click();
     void Send_Command_Click();
     void RunModeCommand_Click();
+    void ParmJVCsv_Cmd1_Click();
+    void ParmJVCsv_Cmd2_Click();
     void PrnCommand_Click();
 
     std::unique_ptr<CellEditor> editor_;

@@ -1,6 +1,7 @@
 #include "params/ui/frmParmZr4.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,7 @@
 #include "shared/ModelTable.h"
 #include "shared/NameTables.h"
 #include "shared/ui/CellEditor.h"
+#include "transfer/CsvProcedures.h"
 #include "transfer/Transfer.h"
 
 namespace posmod {
@@ -59,8 +61,6 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     box->addLayout(frames);
     box->addLayout(buttons);
 
-    // The CSV files come with the CSV service.
-    MarkNotBuilt({ParmZ4Csv_Cmd1, ParmZ4Csv_Cmd2});
 
     editor_ = std::make_unique<CellEditor>(SelHText, PrmSelZ4Combo,
                                            std::vector<FlexGrid*>(PrmZ4FlexGrid.begin(), PrmZ4FlexGrid.end()),
@@ -74,6 +74,8 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     connect(SendZ4_Command, &QPushButton::clicked, this, &frmParmZr4::SendZ4_Command_Click);
     connect(PrnZ4Command, &QPushButton::clicked, this, &frmParmZr4::PrnZ4Command_Click);
     connect(EndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
+    connect(ParmZ4Csv_Cmd1, &QPushButton::clicked, this, &frmParmZr4::ParmZ4Csv_Cmd1_Click);
+    connect(ParmZ4Csv_Cmd2, &QPushButton::clicked, this, &frmParmZr4::ParmZ4Csv_Cmd2_Click);
     setupGrids();
 }
 
@@ -176,6 +178,34 @@ void frmParmZr4::PrnZ4Command_Click()
     if (!editor_->flush()) return;
     PrintCommand_Run(pub_, shell_, *this, form::frmParmZr4,
                      {PrmZ4FlexGrid[0], PrmZ4FlexGrid[1], PrmZ4FlexGrid[2], PrmZ4FlexGrid[3]}, editor_->decimal());
+}
+
+void frmParmZr4::ParmZ4Csv_Cmd1_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmZr4, false);
+    Zr4PrmCsvData data;
+    if (csv_ && csv_->ZR4_PrmCsvData_ReadSub(data) == 1) {
+        HexZ4Option->setChecked(true);
+        QCoreApplication::processEvents();
+        int left = 0;
+        for (int a = 0; a < 4; ++a)
+            left += ParamZr4_FileMerge(*PrmZ4FlexGrid[static_cast<size_t>(a)], data.cells[static_cast<size_t>(a)]);
+        if (const std::string m = FileMerge_Message(left); !m.empty()) messages_.show(m, MsgIcon::Exclamation);
+    }
+    // The file may have named the axes.
+    backToStart();
+    DefaultData_Set(pub_);
+    shell_.FormControl_Enable(form::frmParmZr4, true);
+}
+
+void frmParmZr4::ParmZ4Csv_Cmd2_Click()
+{
+    if (!editor_->flush()) return;
+    shell_.FormControl_Enable(form::frmParmZr4, false);
+    if (csv_) csv_->CsvData_WriteZ4Sub(PramZ4Option1->isChecked());
+    shell_.FormControl_Enable(form::frmParmZr4, true);
+    showStart();
 }
 
 EditorTable frmParmZr4::editorTable()

@@ -61,6 +61,8 @@ private:
     void CancelZ4_Command_Click();
     void DefaultZ4_Command_Click();
     void SendZ4_Command_Click();
+    void ParmZ4Csv_Cmd1_Click();
+    void ParmZ4Csv_Cmd2_Click();
     void PrnZ4Command_Click();
 
     std::unique_ptr<CellEditor> editor_;

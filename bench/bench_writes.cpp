@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "BenchClock.h"
+#include "CountingPort.h"
 
 #include "fakecpu/FakeCpu.h"
 #include "fakecpu/ModuleModel.h"
@@ -83,46 +84,6 @@ private:
     }
     Link& link_;
     std::function<double()> line_;
-};
-
-// The serial port, counting the characters that cross the line and the frames written.
-class CountingPort : public SerialPort {
-public:
-    explicit CountingPort(SerialPort& in) : in_(in)
-    {
-        in_.onComm = [this](int e) {
-            if (onComm) onComm(e);
-        };
-    }
-    bool setSettings(const std::string& s) override { return in_.setSettings(s); }
-    std::string settings() const override { return in_.settings(); }
-    void setCommPort(int p) override { in_.setCommPort(p); }
-    int commPort() const override { return in_.commPort(); }
-    bool open() override { return in_.open(); }
-    void close() override { in_.close(); }
-    bool isOpen() const override { return in_.isOpen(); }
-    bool ctsHolding() override { return in_.ctsHolding(); }
-    bool dsrHolding() override { return in_.dsrHolding(); }
-    void clearInput() override { in_.clearInput(); }
-    void clearOutput() override { in_.clearOutput(); }
-    int inBufferCount() override { return in_.inBufferCount(); }
-    std::string input() override
-    {
-        std::string c = in_.input();
-        chars += c.size();
-        return c;
-    }
-    void output(const std::string& bytes) override
-    {
-        chars += bytes.size();
-        ++frames;
-        in_.output(bytes);
-    }
-    std::size_t chars = 0;
-    int frames = 0;
-
-private:
-    SerialPort& in_;
 };
 
 // Link and tasks that answer at once: what the sequence itself costs.
@@ -193,7 +154,7 @@ bool run(const Setup& s)
     com.setSettings("19200,e,7,1");
     QuietSink sink;
     Link link(pub, rt, com, sock, sink);
-    auto lineSeconds = [&] { return s.serial ? kFrameGap * com.frames + double(com.chars) * 10 / kRate : 0.0; };
+    auto lineSeconds = [&] { return s.serial ? com.lineSeconds(kRate, kFrameGap) : 0.0; };
     DelayCount counted(link, lineSeconds);
     Tasks tasks(pub, counted, sink);
     QuietUi ui;
@@ -226,7 +187,8 @@ bool run(const Setup& s)
 
     std::printf("%-44s result %d, %d items\n", s.name, result, transfer.progressValue());
     if (s.serial)
-        std::printf("    %d frames, %zu characters at %d bit/s, %.3f s of task delays\n", com.frames, com.chars, kRate,
+        std::printf("    %lld frames, %lld characters at %d bit/s, %.3f s of task delays\n", static_cast<long long>(com.frames),
+                    static_cast<long long>(com.charsIn + com.charsOut), kRate,
                     double(counted.mandatedMs) / 1000);
     clock.printOverMinimum(minimum);
     // Where the time beyond the minimum went.

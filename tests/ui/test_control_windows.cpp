@@ -208,6 +208,8 @@ std::string Name(const SubmitCase& c)
     return "Type" + std::to_string(c.type) + (c.initial ? "Initial" : "Command") + outcomes[static_cast<int>(c.outcome)];
 }
 
+void PrintTo(const SubmitCase& c, std::ostream* os) { *os << Name(c); }
+
 std::vector<SubmitCase> SubmitCases()
 {
     std::vector<SubmitCase> v;
@@ -478,11 +480,13 @@ std::vector<SnapshotCase> SnapshotCases()
     return v;
 }
 
-std::string SnapshotName(const ::testing::TestParamInfo<SnapshotCase>& info)
+std::string Name(const SnapshotCase& c)
 {
     static const char* const outcomes[] = {"Connect0", "Connect2", "", "Task5Fails", "Ok"};
-    return "Type" + std::to_string(info.param.type) + outcomes[static_cast<int>(info.param.outcome)];
+    return "Type" + std::to_string(c.type) + outcomes[static_cast<int>(c.outcome)];
 }
+void PrintTo(const SnapshotCase& c, std::ostream* os) { *os << Name(c); }
+std::string SnapshotName(const ::testing::TestParamInfo<SnapshotCase>& info) { return Name(info.param); }
 
 INSTANTIATE_TEST_SUITE_P(AllOutcomes, SnapshotContract, ::testing::ValuesIn(SnapshotCases()), SnapshotName);
 

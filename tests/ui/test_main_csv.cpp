@@ -13,10 +13,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "FileScript.h"
 #include "UiFixture.h"
 #include "shared/ui/FormBase.h"
 
 using namespace posmod;
+using namespace posmod::test;
 using posmod::test::UiTest;
 
 namespace {
@@ -41,23 +43,13 @@ protected:
             shown.push_back({d.acceptMode() == QFileDialog::AcceptSave,
                              !d.testOption(QFileDialog::DontConfirmOverwrite),
                              offered.isEmpty() ? "" : QFileInfo(offered.first()).fileName().toStdString()});
-            const std::string name = answers.empty() ? "" : answers.front();
-            if (!answers.empty()) answers.pop_front();
-            if (name.empty()) return false;
-            d.selectFile(QString::fromStdString(name));
-            return true;
+            return AnswerFrom(answers, d);
         };
         forms->runDialog = [this](QDialog&) { forms->pub.CsvStoreRange = {1, 0, 0, 0}; };
         return m;
     }
     std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
-    static std::string read(const std::string& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string read(const std::string& p) { return ReadFile(p); }
     void expectIdle(frmMain& m)
     {
         EXPECT_TRUE(ControlEnabled(m.CpuSendCommand));

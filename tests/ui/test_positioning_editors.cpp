@@ -21,6 +21,7 @@
 #include <functional>
 #include <sstream>
 
+#include "FileScript.h"
 #include "positioning/DefaultRange.h"
 #include "positioning/StepEdit.h"
 #include "positioning/ui/frmAutoRun7WMode.h"
@@ -758,35 +759,16 @@ protected:
     template <class W> W& openCsv(int moduleType)
     {
         W& e = open<W>(moduleType, true);
-        forms->fileDialog.exec = [this](QFileDialog& d) {
-            const std::string name = answers.empty() ? "" : answers.front();
-            if (!answers.empty()) answers.pop_front();
-            if (name.empty()) return false;
-            d.selectFile(QString::fromStdString(name));
-            return true;
-        };
+        forms->fileDialog.exec = [this](QFileDialog& d) { return AnswerFrom(answers, d); };
         return e;
     }
     std::string path(const char* name) const { return QDir(dir.path()).filePath(name).toStdString(); }
-    static std::string read(const std::string& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void write(const std::string& p, const std::string& text)
-    {
-        std::ofstream out(p, std::ios::binary);
-        out << text;
-    }
+    static std::string read(const std::string& p) { return ReadFile(p); }
+    static void write(const std::string& p, const std::string& text) { WriteFile(p, text); }
     // The file's text with one value replaced.
     static std::string replaced(std::string text, const std::string& from, const std::string& to)
     {
-        const auto at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        if (at != std::string::npos) text.replace(at, from.size(), to);
-        return text;
+        return Replaced(std::move(text), from, to);
     }
 };
 

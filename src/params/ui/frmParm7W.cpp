@@ -229,13 +229,6 @@ void frmParm7W::PrnCommand_Click()
                      editor_->decimal());
 }
 
-EditorTable frmParm7W::editorTable()
-{
-    EditorTable t;
-    for (FlexGrid* g : PrmHFlexGrid) t.grids.push_back(g);
-    t.decimal = editor_->decimal();
-    t.hexadecimal = !t.decimal;
-    return t;
-}
+EditorTable frmParm7W::editorTable() { return editor_->table(); }
 
 } // namespace posmod

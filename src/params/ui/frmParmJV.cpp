@@ -197,13 +197,6 @@ void frmParmJV::PrnCommand_Click()
     PrintCommand_Run(pub_, shell_, *this, form::frmParmJV, {PrmFlexGrid, nullptr, nullptr, nullptr}, editor_->decimal());
 }
 
-EditorTable frmParmJV::editorTable()
-{
-    EditorTable t;
-    t.grids.push_back(PrmFlexGrid);
-    t.decimal = editor_->decimal();
-    t.hexadecimal = !t.decimal;
-    return t;
-}
+EditorTable frmParmJV::editorTable() { return editor_->table(); }
 
 } // namespace posmod

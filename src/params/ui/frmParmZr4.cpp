@@ -208,13 +208,6 @@ void frmParmZr4::ParmZ4Csv_Cmd2_Click()
     showStart();
 }
 
-EditorTable frmParmZr4::editorTable()
-{
-    EditorTable t;
-    for (FlexGrid* g : PrmZ4FlexGrid) t.grids.push_back(g);
-    t.decimal = editor_->decimal();
-    t.hexadecimal = !t.decimal;
-    return t;
-}
+EditorTable frmParmZr4::editorTable() { return editor_->table(); }
 
 } // namespace posmod

@@ -165,13 +165,6 @@ void StepEditorBase::closeEvent(QCloseEvent* e)
     EditorBase::closeEvent(e);
 }
 
-EditorTable StepEditorBase::editorTable()
-{
-    EditorTable t;
-    for (FlexGrid* g : grids_) t.grids.push_back(g);
-    t.decimal = editor_->decimal();
-    t.hexadecimal = !t.decimal;
-    return t;
-}
+EditorTable StepEditorBase::editorTable() { return editor_->table(); }
 
 } // namespace posmod

@@ -496,4 +496,13 @@ bool CellEditor::eventFilter(QObject* o, QEvent* e)
     }
 }
 
+EditorTable CellEditor::table() const
+{
+    EditorTable t;
+    for (FlexGrid* g : grids_) t.grids.push_back(g);
+    t.decimal = decimal_;
+    t.hexadecimal = !decimal_;
+    return t;
+}
+
 } // namespace posmod

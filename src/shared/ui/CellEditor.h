@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "shared/EditorTable.h"
 #include "shared/EntryCheck.h"
 #include "shared/Public.h"
 
@@ -54,6 +55,8 @@ public:
 
     // The display in force, as this editor keeps it (hex at the start).
     bool decimal() const { return decimal_; }
+    // The grids and the display in force, as the write, CSV and print rules take them.
+    EditorTable table() const;
     // A pending entry is ended first (checked in the display it was typed in); then, only
     // when the display really changes, every value cell of every grid is converted. True
     // when it changed.

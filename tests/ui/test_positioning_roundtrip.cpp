@@ -307,4 +307,53 @@ TEST_F(PositioningRoundTrip, TeachingAStepReadsItBackInBothDisplays)
     EXPECT_EQ(model->steps[1][2][5], z4Word(1, 2, 5));                                 // C was not taught
 }
 
+// The step box takes what is typed, whatever its length: leading zeros name the step, a
+// number of any size is refused by its range, "-0" is step 0.
+TEST_F(PositioningRoundTrip, TeachingTakesTheStepAsTyped)
+{
+    frmMain& m = startOn(5);
+    auto& e = readWindow<frmAutoRunZr4Mode>(m);
+    std::string typed;
+    otherDialog = [&](QDialog& d) {
+        auto* t = qobject_cast<frmTeach_Command*>(&d);
+        ASSERT_NE(t, nullptr);
+        d.show();
+        QTest::mouseClick(t->JikCheck[3], Qt::LeftButton);
+        t->StepText->setFocus();
+        QTest::keyClicks(t->StepText, QString::fromStdString(typed));
+        EXPECT_EQ(t->StepText->text().toStdString(), typed);
+        QTest::keyClick(t->StepText, Qt::Key_Return);
+        if (d.isVisible()) Click(t->Cancel_Command); // refused: the user gives up
+    };
+    struct Case {
+        const char* typed;
+        const char* stepNo; // register 5 as sent; nullptr: refused, nothing sent
+    };
+    const Case cases[] = {
+        {"007", "0007"},
+        {"0000000255", "00FF"},
+        {"00000000000000000200", "00C8"},
+        {"-0", "0000"},
+        {"0256", nullptr},
+        {"12345678901234567890", nullptr},
+        {"-00000000000000000001", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typed = c.typed;
+        messages.clear();
+        model->requests.clear();
+        Click(e.Teach_Command);
+        if (!c.stepNo) {
+            EXPECT_EQ(messages, (std::vector<std::pair<std::string, MsgIcon>>{{"Step No. Limit Error", MsgIcon::Exclamation}}));
+            EXPECT_TRUE(model->requests.empty());
+            continue;
+        }
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages[0], std::make_pair(std::string("Complete transmission"), MsgIcon::None));
+        EXPECT_TRUE(wroteRegister(*model, 5, c.stepNo));
+        EXPECT_TRUE(wroteRegister(*model, 4, "8908"));
+    }
+}
+
 } // namespace

@@ -26,7 +26,9 @@ frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& lin
     setWindowTitle("Teaching command");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     StepLabel = NewLabel(this, "StepLabel", "Step No.");
-    StepText = NewText(this, "StepText", 3);
+    // No length limit: a step typed with leading zeros or far out of range must reach the
+    // checks whole, or another step would be taught without a word.
+    StepText = NewText(this, "StepText");
     JikFrame = NewFrame(this, "JikFrame", "Axis data");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
     auto* axes = new QHBoxLayout(JikFrame);

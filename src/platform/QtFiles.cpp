@@ -33,14 +33,34 @@ std::string QtFileNameDialog::ask(const FileNameRequest& request)
     return files.isEmpty() ? std::string() : QFile::encodeName(files.first()).toStdString();
 }
 
-bool QtFileWriter::write(const std::string& path, std::string_view bytes)
+namespace {
+
+// The save file of path opened: its temporary file exists beside the target. false for a
+// target that is not a regular file (QSaveFile follows links itself, but replaces whatever
+// it finds at the end: a FIFO or a device node would become a plain file), a folder that
+// cannot be written, an existing file that cannot.
+bool openSaveFile(const std::string& path, QSaveFile& file)
 {
-    // QSaveFile follows links itself, but replaces whatever it finds at the end: a FIFO
-    // or a device node would become a plain file.
     const std::optional<std::string> target = writeTarget(path);
     if (!target) return false;
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(*target)));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.setFileName(QFile::decodeName(QByteArray::fromStdString(*target)));
+    return file.open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+bool QtFileWriter::canWrite(const std::string& path)
+{
+    QSaveFile file;
+    if (!openSaveFile(path, file)) return false;
+    file.cancelWriting(); // the temporary file goes with the object
+    return true;
+}
+
+bool QtFileWriter::write(const std::string& path, std::string_view bytes)
+{
+    QSaveFile file;
+    if (!openSaveFile(path, file)) return false;
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size) {
         file.cancelWriting();

@@ -28,6 +28,7 @@ private:
 class QtFileWriter : public FileWriter {
 public:
     bool write(const std::string& path, std::string_view bytes) override;
+    bool canWrite(const std::string& path) override;
 };
 
 } // namespace posmod

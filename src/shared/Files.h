@@ -50,6 +50,9 @@ public:
     // target that is not a regular file (a folder, a device, a FIFO) is refused. On false
     // the old file is byte-identical and no temporary file is left.
     virtual bool write(const std::string& path, std::string_view bytes) = 0;
+    // Whether write could put a file at path now: the target is tried as write would take
+    // it (its temporary file created beside it, then removed); nothing else is changed.
+    virtual bool canWrite(const std::string& path) = 0;
 };
 
 // Where write puts path: the file its chain of symbolic links ends at (path itself when it

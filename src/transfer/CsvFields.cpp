@@ -5,33 +5,37 @@
 
 namespace posmod {
 
-const char* CsvRead_Message(CsvRead r)
+std::string CsvRead_Message(CsvRead r, int line)
 {
     switch (r) {
     case CsvRead::NumericError: return kNumericErrorMessage;
     case CsvRead::LimitError: return kLimitErrorMessage;
     case CsvRead::NoData: return kNoDataMessage;
-    case CsvRead::Ok:
-    case CsvRead::Failed: break;
+    case CsvRead::Failed:
+        return line > 0 ? std::string(kFileReadErrorMessage) + " (line " + std::to_string(line) + ")"
+                        : std::string(kFileReadErrorMessage);
+    case CsvRead::Ok: break;
     }
-    return nullptr;
+    return {};
 }
 
-std::vector<std::string> CsvFields_Split(std::string_view bytes)
+std::vector<CsvField> CsvFields_Split(std::string_view bytes)
 {
-    std::vector<std::string> fields;
+    std::vector<CsvField> fields;
     // Each line decoded on its own: a legacy line among UTF-8 ones spoils no other. Commas
     // are single bytes in both encodings and no byte of a CP932 character is one.
+    int number = 0;
     for (const TextLine& line : decodeTextFile(bytes).lines) {
+        ++number;
         if (line.text.empty()) continue;
         std::size_t start = 0;
         for (;;) {
             const std::size_t comma = line.text.find(',', start);
             if (comma == std::string::npos) {
-                fields.push_back(line.text.substr(start));
+                fields.push_back({line.text.substr(start), number});
                 break;
             }
-            fields.push_back(line.text.substr(start, comma - start));
+            fields.push_back({line.text.substr(start, comma - start), number});
             start = comma + 1;
         }
     }

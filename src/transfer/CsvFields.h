@@ -17,27 +17,37 @@ inline constexpr const char* kNoDataMessage = "No data.Please specify it";
 inline constexpr const char* kNumericErrorMessage = "Data Numeric Error";
 inline constexpr const char* kLimitErrorMessage = "Data Limit Error";
 inline constexpr const char* kFileWriteErrorMessage = "File Write Error Occurred";
+inline constexpr const char* kFileReadErrorMessage = "File Read Error Occurred";
 
-// How reading a file ended. Failed ends quietly; the others refuse it with their message.
+// How reading a file ended: Ok, or refused with a message. Failed is a file that could
+// not be read or does not fit the tables (a record cut off, a key or value outside them,
+// more rows than they hold).
 enum class CsvRead { Ok, Failed, NumericError, LimitError, NoData };
-// The message of a refusal; nullptr for Ok and Failed.
-const char* CsvRead_Message(CsvRead r);
+// The message of a refusal ("" for Ok); a read error names the line it stopped at, when
+// it is known (line > 0).
+std::string CsvRead_Message(CsvRead r, int line = 0);
+
+// One field of a file and the line (from 1) it stands on.
+struct CsvField {
+    std::string text;
+    int line = 0;
+};
 
 // The fields of a file's bytes in file order. A UTF-8 byte-order mark is dropped; a line
 // that is not valid UTF-8 is decoded from the legacy double-byte code page (CP932), so
 // names written by the original platform arrive intact.
-std::vector<std::string> CsvFields_Split(std::string_view bytes);
+std::vector<CsvField> CsvFields_Split(std::string_view bytes);
 
 // Fields taken one by one; reading past the last one is the failure of a truncated record.
 class CsvFieldStream {
 public:
-    explicit CsvFieldStream(std::vector<std::string> fields) : fields_(std::move(fields)) {}
+    explicit CsvFieldStream(std::vector<CsvField> fields) : fields_(std::move(fields)) {}
     bool atEnd() const { return next_ >= fields_.size(); }
     // The next field into out; false (out unchanged) at the end.
     bool next(std::string& out)
     {
         if (atEnd()) return false;
-        out = fields_[next_++];
+        out = fields_[next_++].text;
         return true;
     }
     // Skips n fields; false when the file ends first.
@@ -52,11 +62,19 @@ public:
     const std::string& last() const
     {
         static const std::string none;
-        return next_ > 0 ? fields_[next_ - 1] : none;
+        return next_ > 0 ? fields_[next_ - 1].text : none;
+    }
+    // The line of the last field read (0 before the first): where a reader stopped.
+    int line() const { return next_ > 0 ? fields_[next_ - 1].line : 0; }
+    // A reader's failure at the line it stopped at, into *at when asked for.
+    CsvRead failed(int* at) const
+    {
+        if (at) *at = line();
+        return CsvRead::Failed;
     }
 
 private:
-    std::vector<std::string> fields_;
+    std::vector<CsvField> fields_;
     std::size_t next_ = 0;
 };
 

@@ -45,7 +45,8 @@ bool isAxisKey(const std::string& f)
 std::string padded4(std::string v) { return Hex4_Zero(v); }
 
 // The shared walk of both readers; forModule picks the module load's rules.
-CsvRead readRegisterFields(std::string_view bytes, RegisterTable& t, RegisterCsvLoad& load, bool forModule)
+CsvRead readRegisterFields(std::string_view bytes, RegisterTable& t, RegisterCsvLoad& load, bool forModule,
+                           int* failedLine)
 {
     CsvFieldStream in(CsvFields_Split(bytes));
     const KeyIndex keys(t);
@@ -54,12 +55,12 @@ CsvRead readRegisterFields(std::string_view bytes, RegisterTable& t, RegisterCsv
     while (in.next(key)) {
         item = key;
         if (forModule && isAxisKey(key)) {
-            if (!in.next(item)) return CsvRead::Failed;
+            if (!in.next(item)) return in.failed(failedLine);
             continue;
         }
         if (!forModule && (equalsNoCase(key, "X Axis") || equalsNoCase(key, "Y Axis"))) {
             std::string name;
-            if (!in.next(name)) return CsvRead::Failed;
+            if (!in.next(name)) return in.failed(failedLine);
             load.axisNames[equalsNoCase(key, "X Axis") ? 0 : 1] = name;
             continue;
         }
@@ -67,19 +68,19 @@ CsvRead readRegisterFields(std::string_view bytes, RegisterTable& t, RegisterCsv
         if (row == 0) continue; // the next field is taken as a key
         const auto r = static_cast<size_t>(row);
         if (isNop(t.WriteAddr[r])) {
-            if (!in.skip(2)) return CsvRead::Failed;
+            if (!in.skip(2)) return in.failed(failedLine);
             item = in.last();
             continue;
         }
         std::string low, high;
-        if (!in.next(low) || !in.next(high)) return CsvRead::Failed;
+        if (!in.next(low) || !in.next(high)) return in.failed(failedLine);
         const bool two = t.TwoWords[r];
         if (forModule) {
             CsvRead c = CsvHexWord_Check(low, 4);
             if (c == CsvRead::Ok && two) c = CsvHexWord_Check(high, 4);
             if (c != CsvRead::Ok) return c;
         }
-        if (static_cast<int>(load.rows.size()) == kCsvMaxRows) return CsvRead::Failed;
+        if (static_cast<int>(load.rows.size()) == kCsvMaxRows) return in.failed(failedLine);
         t.WriteData[r] = padded4(low);
         if (two) t.WriteDataH[r] = padded4(high);
         if (forModule) {
@@ -177,14 +178,15 @@ int lastWalkRow(const EditorTable& e, int rowCount)
 
 } // namespace
 
-CsvRead RegisterCsv_Read(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load)
+CsvRead RegisterCsv_Read(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load, int* failedLine)
 {
-    return readRegisterFields(bytes, table, load, false);
+    return readRegisterFields(bytes, table, load, false, failedLine);
 }
 
-CsvRead RegisterCsv_ReadForModule(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load)
+CsvRead RegisterCsv_ReadForModule(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load,
+                                  int* failedLine)
 {
-    return readRegisterFields(bytes, table, load, true);
+    return readRegisterFields(bytes, table, load, true, failedLine);
 }
 
 std::string RegisterCsv_Record(const RegisterTable& t, int row, bool readSide)

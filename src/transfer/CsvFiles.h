@@ -31,12 +31,14 @@ struct RegisterCsvLoad {
 // take the next field as a name; an unmatched key consumes only itself; a "NOP" row drops
 // its two fields and is not listed. Failed: a record cut off by the end of the file, or
 // more than 2100 rows to list.
-CsvRead RegisterCsv_Read(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load);
+// failedLine: where a Failed read stopped.
+CsvRead RegisterCsv_Read(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load, int* failedLine = nullptr);
 
 // The load into the module: as RegisterCsv_Read, but every name line ("A Axis".."D Axis",
 // "X Axis", "Y Axis") is skipped with its name, and each word that will be sent is checked
 // (1-4 hexadecimal digits) and stored upper case. A file with no row to send is NoData.
-CsvRead RegisterCsv_ReadForModule(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load);
+CsvRead RegisterCsv_ReadForModule(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load,
+                                  int* failedLine = nullptr);
 
 // One record of a row: its read word, then the setting words (readSide false) or the words
 // read from the module (true); the high word "0000" for a one-word row.

@@ -41,6 +41,19 @@ bool CsvProcedures::save(const std::string& name, const std::string& text)
     return false;
 }
 
+bool CsvProcedures::loadFile(const std::string& name, const std::function<CsvRead(std::string_view, int*)>& read)
+{
+    CsvRead r = CsvRead::Failed;
+    int line = 0;
+    {
+        Hourglass busy(pointer_);
+        if (const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes)) r = read(*bytes, &line);
+    }
+    if (r == CsvRead::Ok) return true;
+    messages_.show(CsvRead_Message(r, line), MsgIcon::Exclamation);
+    return false;
+}
+
 bool CsvProcedures::finishSave(CsvSave outcome, const std::string& name, const std::string& text)
 {
     switch (outcome) {
@@ -57,15 +70,15 @@ uint8_t CsvProcedures::CsvData_ReadSub()
 {
     const std::string name = askName(false);
     if (name.empty()) return 0;
-    Hourglass busy(pointer_);
-    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return 0;
     // Read into a table of its own: a file that fails leaves everything as it was.
     auto table = std::make_unique<RegisterTable>();
-    if (pub_.ModuleType == 1) CodeTable_SetJV(*table);
-    else CodeTable_Set7W(*table);
     RegisterCsvLoad load;
-    if (RegisterCsv_Read(*bytes, *table, load) != CsvRead::Ok) return 0;
+    const bool read = loadFile(name, [&](std::string_view bytes, int* line) {
+        if (pub_.ModuleType == 1) CodeTable_SetJV(*table);
+        else CodeTable_Set7W(*table);
+        return RegisterCsv_Read(bytes, *table, load, line);
+    });
+    if (!read) return 0;
 
     pub_.reg = std::move(*table);
     pub_.CsvReadIndex.fill(0);
@@ -148,11 +161,9 @@ uint8_t CsvProcedures::ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data)
 {
     const std::string name = askName(false);
     if (name.empty()) return 0;
-    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return 0;
-    Hourglass busy(pointer_);
     Zr4AxisNames names;
-    if (Zr4PrmCsv_Read(*bytes, names, data) != CsvRead::Ok) return 0;
+    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Zr4PrmCsv_Read(bytes, names, data, line); }))
+        return 0;
     applyNames(pub_, names);
     return 1;
 }
@@ -161,11 +172,9 @@ uint8_t CsvProcedures::ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data)
 {
     const std::string name = askName(false);
     if (name.empty()) return 0;
-    Hourglass busy(pointer_);
-    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return 0;
     Zr4AxisNames names;
-    if (Zr4AutoCsv_Read(*bytes, names, data) != CsvRead::Ok) return 0;
+    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Zr4AutoCsv_Read(bytes, names, data, line); }))
+        return 0;
     applyNames(pub_, names);
     return 1;
 }

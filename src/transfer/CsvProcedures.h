@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "shared/EditorTable.h"
 #include "shared/Files.h"
@@ -27,7 +28,8 @@ public:
     EditorTables editors;
 
     // Loads a register file into the setting words of the rebuilt table: 1 read, 0 not
-    // (Cancel, a file that cannot be read or ends inside a record, over 2100 rows).
+    // (Cancel, quietly; a file that cannot be read or ends inside a record, over 2100 rows:
+    // "File Read Error Occurred", nothing changed).
     uint8_t CsvData_ReadSub();
     // Saves one column (parameters) or one row of each step (positioning) of an editor:
     // true when the file was written. currentData: the "Current data" option.
@@ -42,7 +44,7 @@ public:
     bool CsvAuto_Write7WSub(const EditorTable& editor, bool currentData);
 
     // The four-axis files: the readers fill the caller's array and the axis names (1 read, 0
-    // not); the writers save the four-axis editors' grids.
+    // not, said as above); the writers save the four-axis editors' grids.
     uint8_t ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data);
     uint8_t ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data);
     bool CsvData_WriteZ4Sub(bool currentData);
@@ -57,6 +59,9 @@ private:
     // The dialog steps: the name chosen (CsvFileName), the 0.2 s wait; "" after Cancel.
     std::string askName(bool save);
     void wait200ms();
+    // The chosen file read by read under the hourglass; false, and said once the hourglass
+    // is gone, when it cannot be read or is refused.
+    bool loadFile(const std::string& name, const std::function<CsvRead(std::string_view, int*)>& read);
     // The file written whole; "File Write Error Occurred" when it cannot be.
     bool save(const std::string& name, const std::string& text);
     // The end of a writer's walk: its message, or the file.

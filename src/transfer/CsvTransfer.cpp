@@ -49,13 +49,12 @@ std::string askName(Transfer& t, bool save)
     return p.CsvFileName;
 }
 
-// A refusal of the file: its message, and the result (0 quiet, 2 with a message).
-uint8_t refuse(Transfer& t, CsvRead r)
+// A refusal of the file, said: 0 for a file that could not be read, 2 for one whose data
+// was refused.
+uint8_t refuse(Transfer& t, CsvRead r, int line = 0)
 {
-    const char* message = CsvRead_Message(r);
-    if (!message) return kTransferNotRun;
-    t.show(message, MsgIcon::Exclamation);
-    return kTransferFailed;
+    t.show(CsvRead_Message(r, line), MsgIcon::Exclamation);
+    return r == CsvRead::Failed ? kTransferNotRun : kTransferFailed;
 }
 
 // The saved file written whole; "File Write Error Occurred" and 0 when it cannot be.
@@ -64,6 +63,16 @@ uint8_t writeFile(Transfer& t, const std::string& text)
     if (t.fileWriter && t.fileWriter->write(t.pub().CsvFileName, text)) return kTransferDone;
     t.show(kFileWriteErrorMessage, MsgIcon::Exclamation);
     return kTransferNotRun;
+}
+
+// The chosen name tried for writing before the module is read: a full table takes minutes
+// to read, and a name that cannot be written would lose it. "File Write Error Occurred" when
+// it cannot be.
+bool targetWritable(Transfer& t)
+{
+    if (t.fileWriter && t.fileWriter->canWrite(t.pub().CsvFileName)) return true;
+    t.show(kFileWriteErrorMessage, MsgIcon::Exclamation);
+    return false;
 }
 
 bool stepsValid(int first, int last) { return first >= 0 && first <= last && last <= kLastStep; }
@@ -87,12 +96,13 @@ uint8_t Csv_Writesub(Transfer& t)
     if (name.empty()) return kTransferNotRun;
     // The whole file is read and checked before the link opens.
     const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return kTransferNotRun;
+    if (!bytes) return refuse(t, CsvRead::Failed);
     auto table = std::make_unique<RegisterTable>();
     buildTable(*table, p.ModuleType);
     RegisterCsvLoad load;
-    const CsvRead read = RegisterCsv_ReadForModule(*bytes, *table, load);
-    if (read != CsvRead::Ok) return refuse(t, read);
+    int line = 0;
+    const CsvRead read = RegisterCsv_ReadForModule(*bytes, *table, load, &line);
+    if (read != CsvRead::Ok) return refuse(t, read, line);
     p.reg = std::move(*table);
 
     uint8_t result = open(t);
@@ -159,6 +169,7 @@ uint8_t Csv_Readsub(Transfer& t)
     const std::string name = askName(t, true);
     if (name.empty()) return kTransferNotRun;
     if (!stepsValid(p.CsvStoreRange[2], p.CsvStoreRange[3])) return kTransferNotRun;
+    if (!targetWritable(t)) return kTransferNotRun;
 
     const int r = t.link().CpuConnect(p.ModuleType);
     if (r != 1) return static_cast<uint8_t>(r);
@@ -196,10 +207,11 @@ uint8_t CsvZ4_Writesub(Transfer& t)
     const std::string name = askName(t, false);
     if (name.empty()) return kTransferNotRun;
     const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return kTransferNotRun;
+    if (!bytes) return refuse(t, CsvRead::Failed);
     auto load = std::make_unique<Z4TransferLoad>();
-    const CsvRead read = Z4TransferCsv_Read(*bytes, *load);
-    if (read != CsvRead::Ok) return refuse(t, read);
+    int line = 0;
+    const CsvRead read = Z4TransferCsv_Read(*bytes, *load, &line);
+    if (read != CsvRead::Ok) return refuse(t, read, line);
 
     Zr4Data_Clear(p);
     p.Z4PrmAxis = load->axes;
@@ -262,6 +274,7 @@ uint8_t CsvZ4_Readsub(Transfer& t)
     const int kind = p.CsvStoreRange[0], choice = p.CsvStoreRange[1];
     const int first = p.CsvStoreRange[2], last = p.CsvStoreRange[3];
     if (kind < 0 || kind > 2 || choice < 0 || choice > kZr4Axes || !stepsValid(first, last)) return kTransferNotRun;
+    if (!targetWritable(t)) return kTransferNotRun;
 
     const int r = t.link().CpuConnect(p.ModuleType);
     if (r != 1) return static_cast<uint8_t>(r);

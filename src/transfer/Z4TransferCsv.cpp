@@ -32,7 +32,7 @@ std::string upperPadded(std::string v, bool eightDigits)
 
 } // namespace
 
-CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load)
+CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load, int* failedLine)
 {
     using Texts = std::array<std::optional<std::string>, kZr4ParamRows + 1>;
     std::array<Texts, kZr4Axes> prm;
@@ -43,7 +43,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load)
     std::string f;
     while (in.next(f)) {
         if (isAxisKey(f)) {
-            if (!in.skip(1)) return CsvRead::Failed;
+            if (!in.skip(1)) return in.failed(failedLine);
             continue;
         }
         std::string keyField, value;
@@ -51,7 +51,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load)
             int axis = 0, row = 0;
             if (!Zr4Csv_Axis(f, axis) || !in.next(keyField) || !CsvDecimalField(keyField, row) || row < 1 ||
                 row > kZr4ParamRows || !in.next(value))
-                return CsvRead::Failed;
+                return in.failed(failedLine);
             if (equalsNoCase(value, "NOP")) return CsvRead::NoData;
             const Zr4ParamCell cell = ParamZr4_Cell(row);
             if (cell.kind == Zr4ParamKind::Option) {
@@ -67,7 +67,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load)
         int axis = 0, step = 0, item = 0;
         if (!Zr4Csv_StepKey(f, axis, step) || step > kLastStep || !in.next(keyField) ||
             !CsvDecimalField(keyField, item) || item >= kZr4Items || !in.next(value))
-            return CsvRead::Failed;
+            return in.failed(failedLine);
         if (equalsNoCase(value, "NOP")) return CsvRead::NoData;
         const CsvRead c = CsvHexWord_Check(value, StepZr4_Cell(item + 2).high >= 0 ? 8 : 4);
         if (c != CsvRead::Ok) return c;

@@ -31,8 +31,9 @@ struct Z4TransferLoad {
 // (0-6) in decimal digits, or a record cut off by the end. NoData: a "NOP" value, an option
 // text not in its row's table, an axis with parameter records lacking one of its 23 rows, a
 // step of an axis lacking one of its 7 items, or nothing to send. NumericError/LimitError:
-// a word that is not 1-4 hexadecimal digits (1-8 for a two-word value).
-CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load);
+// a word that is not 1-4 hexadecimal digits (1-8 for a two-word value). failedLine: where a
+// Failed read stopped.
+CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load, int* failedLine = nullptr);
 
 // The transfer file of the four-axis data read (the Word texts of the stores): the name
 // lines, then for kinds 0 and 1 the parameters of the axes, for kinds 0 and 2 the steps

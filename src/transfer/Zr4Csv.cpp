@@ -55,9 +55,9 @@ bool Zr4Csv_StepKey(const std::string& field, int& axis, int& step)
     return true;
 }
 
-CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data)
+CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data, int* failedLine)
 {
-    const std::vector<std::string> fields = CsvFields_Split(bytes);
+    const std::vector<CsvField> fields = CsvFields_Split(bytes);
     Zr4AxisNames readNames = names;
     std::string f;
     {
@@ -67,11 +67,11 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
             const int k = nameKey(f);
             if (k >= 0) {
                 std::string name;
-                if (!in.next(name)) return CsvRead::Failed;
+                if (!in.next(name)) return in.failed(failedLine);
                 if (k < kZr4Axes) readNames[static_cast<size_t>(k)] = name;
                 continue;
             }
-            if (utf8Length(f) != 1) return CsvRead::Failed;
+            if (utf8Length(f) != 1) return in.failed(failedLine);
             break;
         }
     }
@@ -79,7 +79,7 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
     CsvFieldStream in(fields);
     while (in.next(f)) {
         if (nameKey(f) >= 0) {
-            if (!in.skip(1)) return CsvRead::Failed;
+            if (!in.skip(1)) return in.failed(failedLine);
             continue;
         }
         if (utf8Length(f) != 1) break;
@@ -87,7 +87,7 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
         std::string rowField, value;
         if (!Zr4Csv_Axis(f, axis) || !in.next(rowField) || !CsvDecimalField(rowField, row) || row < 1 ||
             row > kZr4ParamRows || !in.next(value))
-            return CsvRead::Failed;
+            return in.failed(failedLine);
         if (!isNop(value)) read(axis, row) = value;
     }
     names = std::move(readNames);
@@ -95,7 +95,7 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
     return CsvRead::Ok;
 }
 
-CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data)
+CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data, int* failedLine)
 {
     Zr4AxisNames readNames = names;
     // The records are kept aside and applied once the whole file has been read.
@@ -110,19 +110,19 @@ CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvD
         const int k = nameKey(f);
         if (k >= 0) {
             std::string name;
-            if (!in.next(name)) return CsvRead::Failed;
+            if (!in.next(name)) return in.failed(failedLine);
             if (k < kZr4Axes) readNames[static_cast<size_t>(k)] = name;
             continue;
         }
         if (utf8Length(f) != 4) {
-            if (!in.skip(2)) return CsvRead::Failed;
+            if (!in.skip(2)) return in.failed(failedLine);
             continue;
         }
         int axis = 0, point = 0, item = 0;
         std::string itemField, value;
         if (!Zr4Csv_StepKey(f, axis, point) || point >= kZr4Points || !in.next(itemField) ||
             !CsvDecimalField(itemField, item) || item >= kZr4Items || !in.next(value))
-            return CsvRead::Failed;
+            return in.failed(failedLine);
         if (!isNop(value)) cells.push_back({axis, point, item, std::move(value)});
     }
     for (Cell& c : cells) data(c.axis, c.point, c.item) = std::move(c.value);

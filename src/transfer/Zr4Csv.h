@@ -55,13 +55,16 @@ bool Zr4Csv_StepKey(const std::string& field, int& axis, int& step);
 // other field must be one character long, or the file is refused (Failed). Then records are
 // read until a field that is not one character long; "NOP" values are dropped. Failed also
 // for an axis that is not 0-3, a row that is not 1-23 and a record cut off by the end.
-CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data);
+CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data, int* failedLine = nullptr);
 
 // The positioning file's reader: name lines give names, "X Axis"/"Y Axis" drop theirs, a
 // field of 4 characters is a record's key, a field of any other length is dropped with the
 // two after it; "NOP" values are dropped. Failed for a key, item (0-6) or point (0-255)
 // outside the array and for a record cut off by the end.
-CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data);
+CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data,
+                        int* failedLine = nullptr);
+
+// failedLine of both readers: where a Failed read stopped.
 
 // The four name lines.
 void Zr4Csv_AxisLines(CsvText& out, const std::array<std::string, 4>& axisName);

@@ -39,9 +39,11 @@ public:
         files[path] = std::string(bytes);
         return true;
     }
+    bool canWrite(const std::string& path) override { return !failing.count(path) || failingLater.count(path); }
 
     std::map<std::string, std::string> files;
     std::set<std::string> failing;
+    std::set<std::string> failingLater; // of failing: tried fine, fails when written (a disk filled meanwhile)
     int writes = 0;
 };
 

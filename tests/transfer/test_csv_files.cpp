@@ -134,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RegisterRead, ::testing::ValuesIn(kReads),
 struct FailCase {
     const char* name;
     std::string bytes; // "<dir>": the answer is a folder; "<missing>": no such file
+    std::string message;
 };
 
 TEST(RegisterReadFails, ChangesNothing)
@@ -141,12 +142,13 @@ TEST(RegisterReadFails, ChangesNothing)
     std::string over;
     for (int i = 0; i <= kCsvMaxRows; ++i) over += "1F01,0001,0000\r\n";
     const FailCase cases[] = {
-        {"TruncatedRecord", "1F01,0012"},
-        {"TruncatedNopRow", "1F01,0001,0000\r\n1800,1234"},
-        {"NameWithoutItsField", "X Axis"},
-        {"Over2100Rows", over},
-        {"Folder", "<dir>"},
-        {"Missing", "<missing>"},
+        {"TruncatedRecord", "1F01,0012", "File Read Error Occurred (line 1)"},
+        {"TruncatedNopRow", "1F01,0001,0000\r\n1800,1234", "File Read Error Occurred (line 2)"},
+        {"NameWithoutItsField", "X Axis", "File Read Error Occurred (line 1)"},
+        {"Over2100Rows", over, "File Read Error Occurred (line 2101)"},
+        {"OverTheSizeCap", std::string(kCsvMaxBytes + 1, ','), "File Read Error Occurred"},
+        {"Folder", "<dir>", "File Read Error Occurred"},
+        {"Missing", "<missing>", "File Read Error Occurred"},
     };
     for (const FailCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -161,7 +163,8 @@ TEST(RegisterReadFails, ChangesNothing)
         EXPECT_EQ(rig.pub.CsvReadIndex, before.CsvReadIndex);
         EXPECT_EQ(rig.pub.CsvReadCount, 1);
         EXPECT_EQ(rig.pub.set.AxisName, before.set.AxisName);
-        EXPECT_TRUE(rig.sink.texts.empty());
+        EXPECT_EQ(rig.sink.texts, std::vector<std::string>{c.message});
+        EXPECT_EQ(rig.sink.icons, std::vector<MsgIcon>{MsgIcon::Exclamation});
         EXPECT_EQ(rig.pointer.depth, 0);
     }
 }
@@ -474,21 +477,22 @@ TEST(Zr4Read, RejectedFilesChangeNothing)
         const char* name;
         bool params; // the parameter reader, else the positioning reader
         std::string bytes;
+        int line; // where the reader stopped
     };
     const Case cases[] = {
-        {"RegisterFileToParams", true, registerFile},
-        {"PositioningFileToParams", true, autoFile},
-        {"AxisOutsideTheArray", true, "A Axis,new\r\n4,1,x1\r\n"},
-        {"AxisALetter", true, "A Axis,new\r\nA,1,x1\r\n"},
-        {"RowOutsideTheArray", true, "A Axis,new\r\n0,24,0000\r\n"},
-        {"RowNotDigits", true, "A Axis,new\r\n0,1a,0000\r\n"},
-        {"ParamRecordCutOff", true, "A Axis,new\r\n0,1\r\n"},
-        {"PointAbove255", false, "A Axis,new\r\n1000,0,0001\r\n0100,0,0001\r\n"},
-        {"ItemAbove6", false, "A Axis,new\r\n1000,7,0001\r\n"},
-        {"LetterAsAxisDigit", false, "A Axis,new\r\nA000,0,0001\r\n"},
-        {"PointNotHex", false, "A Axis,new\r\n100G,0,0001\r\n"},
-        {"StepRecordCutOff", false, "A Axis,new\r\n1000,0\r\n"},
-        {"OtherLengthCutOff", false, "A Axis,new\r\n1,2\r\n"},
+        {"RegisterFileToParams", true, registerFile, 3},
+        {"PositioningFileToParams", true, autoFile, 2},
+        {"AxisOutsideTheArray", true, "A Axis,new\r\n4,1,x1\r\n", 2},
+        {"AxisALetter", true, "A Axis,new\r\nA,1,x1\r\n", 2},
+        {"RowOutsideTheArray", true, "A Axis,new\r\n0,24,0000\r\n", 2},
+        {"RowNotDigits", true, "A Axis,new\r\n0,1a,0000\r\n", 2},
+        {"ParamRecordCutOff", true, "A Axis,new\r\n0,1\r\n", 2},
+        {"PointAbove255", false, "A Axis,new\r\n1000,0,0001\r\n0100,0,0001\r\n", 3},
+        {"ItemAbove6", false, "A Axis,new\r\n1000,7,0001\r\n", 2},
+        {"LetterAsAxisDigit", false, "A Axis,new\r\nA000,0,0001\r\n", 2},
+        {"PointNotHex", false, "A Axis,new\r\n100G,0,0001\r\n", 2},
+        {"StepRecordCutOff", false, "A Axis,new\r\n1000,0\r\n", 2},
+        {"OtherLengthCutOff", false, "A Axis,new\r\n1,2\r\n", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -508,7 +512,7 @@ TEST(Zr4Read, RejectedFilesChangeNothing)
             EXPECT_EQ(data(1, 0, 0), "kept");
         }
         EXPECT_EQ(rig.pub.set.AxisName[0], "old A");
-        EXPECT_TRUE(rig.sink.texts.empty());
+        EXPECT_EQ(rig.sink.texts, std::vector<std::string>{"File Read Error Occurred (line " + std::to_string(c.line) + ")"});
         EXPECT_EQ(rig.pointer.depth, 0);
     }
 }

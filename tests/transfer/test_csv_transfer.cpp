@@ -230,28 +230,34 @@ TEST(CsvSave, NothingIsWrittenUnlessEveryReadSucceeds)
         const char* name;
         int type;
         int failOn, cancelOn;
-        bool writerFails;
+        enum { Writes, Refuses, FailsLater } writer; // the name: writable, not, fails only at the end
         uint8_t result;
         const char* message;
     };
     const Case cases[] = {
-        {"RegisterReadFails", 2, 3, 0, false, 2, nullptr},
-        {"RegisterCancel", 1, 0, 2, false, 3, nullptr},
-        {"FourAxisStepFails", 5, 3, 0, false, 2, nullptr},
-        {"FourAxisCancel", 5, 0, 1, false, 3, nullptr},
-        {"RegisterWriteFails", 1, 0, 0, true, 0, kFileWriteErrorMessage},
-        {"FourAxisWriteFails", 5, 0, 0, true, 0, kFileWriteErrorMessage},
+        {"RegisterReadFails", 2, 3, 0, Case::Writes, 2, nullptr},
+        {"RegisterCancel", 1, 0, 2, Case::Writes, 3, nullptr},
+        {"FourAxisStepFails", 5, 3, 0, Case::Writes, 2, nullptr},
+        {"FourAxisCancel", 5, 0, 1, Case::Writes, 3, nullptr},
+        {"RegisterNameRefused", 1, 0, 0, Case::Refuses, 0, kFileWriteErrorMessage},
+        {"FourAxisNameRefused", 5, 0, 0, Case::Refuses, 0, kFileWriteErrorMessage},
+        {"RegisterWriteFails", 1, 0, 0, Case::FailsLater, 0, kFileWriteErrorMessage},
+        {"FourAxisWriteFails", 5, 0, 0, Case::FailsLater, 0, kFileWriteErrorMessage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig(c.type);
         rig.tasks.failOnItem = c.failOn;
         rig.tasks.cancelOnItem = c.cancelOn;
-        rig.writer.files[rig.dir.path("out.csv")] = "old bytes";
-        if (c.writerFails) rig.writer.failing.insert(rig.dir.path("out.csv"));
+        const std::string out = rig.dir.path("out.csv");
+        rig.writer.files[out] = "old bytes";
+        if (c.writer != Case::Writes) rig.writer.failing.insert(out);
+        if (c.writer == Case::FailsLater) rig.writer.failingLater.insert(out);
         EXPECT_EQ(rig.save(0, 0, 0, 1), c.result);
         EXPECT_EQ(rig.saved(), "old bytes");
         EXPECT_EQ(rig.sink.texts, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        // A name refused before the read opens no link; one that fails at the end was read for.
+        EXPECT_EQ(rig.log.empty(), c.writer == Case::Refuses);
     }
 }
 
@@ -297,9 +303,9 @@ TEST(CsvLoad, RegisterRowsAreSentInFileOrderUpperCase)
 struct Refusal {
     const char* name;
     int type;
-    std::string bytes;   // "<missing>": no such file
+    std::string bytes;   // "<missing>": no such file; "<folder>": a folder; "<oversize>": past the cap
     uint8_t result;
-    const char* message; // nullptr: quiet
+    std::string message;
 };
 
 void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
@@ -337,8 +343,10 @@ std::string fullStep(const std::string& key, int skipItem = -1, const char* mode
 }
 
 const Refusal kRefusals[] = {
-    {"RegMissingFile", 1, "<missing>", 0, nullptr},
-    {"RegTruncated", 1, "5F01,0001", 0, nullptr},
+    {"RegMissingFile", 1, "<missing>", 0, kFileReadErrorMessage},
+    {"RegFolder", 2, "<folder>", 0, kFileReadErrorMessage},
+    {"Z4OverTheSizeCap", 5, "<oversize>", 0, kFileReadErrorMessage},
+    {"RegTruncated", 1, "5F02,0001,0000\r\n\r\n5F01,0001", 0, "File Read Error Occurred (line 3)"},
     {"RegNothingToSend", 1, "X Axis,\r\nY Axis,\r\n5800,0001,0002\r\n", 2, kNoDataMessage},
     {"RegEmptyFile", 2, "", 2, kNoDataMessage},
     {"RegEmptyValue", 1, "5F01,,0000\r\n", 2, kNumericErrorMessage},
@@ -350,7 +358,7 @@ const Refusal kRefusals[] = {
          std::string s;
          for (int i = 0; i <= 2100; ++i) s += "5F01,0001,0000\r\n";
          return s;
-     }(), 0, nullptr},
+     }(), 0, "File Read Error Occurred (line 2101)"},
     {"Z4Nop", 5, fullAxis(0) + "100A,0,NOP\r\n", 2, kNoDataMessage},
     {"Z4OptionTextNotItsRows", 5, fullAxis(1, 0, "x1"), 2, kNoDataMessage},
     {"Z4NoCorrespondingData", 5, fullAxis(1, 0, "No Corresponding Data"), 2, kNoDataMessage},
@@ -360,13 +368,13 @@ const Refusal kRefusals[] = {
     {"Z4BadWord", 5, fullStep("0000", -1, "80 0"), 2, kNumericErrorMessage},
     {"Z4WordTooLong", 5, fullStep("0000", -1, "18000"), 2, kLimitErrorMessage},
     {"Z4PairTooLong", 5, "0000,5,123456789\r\n", 2, kLimitErrorMessage},
-    {"Z4StepAbove255", 5, fullStep("0100"), 0, nullptr},
-    {"Z4LetterAsAxis", 5, fullStep("A001"), 0, nullptr},
-    {"Z4AxisOutOfRange", 5, "4,1,Move to CW\r\n", 0, nullptr},
-    {"Z4RowOutOfRange", 5, "0,24,0000\r\n", 0, nullptr},
-    {"Z4ItemNotDigits", 5, "0001,x,0000\r\n", 0, nullptr},
-    {"Z4ShortKey", 5, "001,0,0000\r\n", 0, nullptr},
-    {"Z4Truncated", 5, "0001,0\r\n", 0, nullptr},
+    {"Z4StepAbove255", 5, fullStep("0000") + fullStep("0100"), 0, "File Read Error Occurred (line 8)"},
+    {"Z4LetterAsAxis", 5, fullStep("A001"), 0, "File Read Error Occurred (line 1)"},
+    {"Z4AxisOutOfRange", 5, "4,1,Move to CW\r\n", 0, "File Read Error Occurred (line 1)"},
+    {"Z4RowOutOfRange", 5, "0,24,0000\r\n", 0, "File Read Error Occurred (line 1)"},
+    {"Z4ItemNotDigits", 5, "0001,x,0000\r\n", 0, "File Read Error Occurred (line 1)"},
+    {"Z4ShortKey", 5, "001,0,0000\r\n", 0, "File Read Error Occurred (line 1)"},
+    {"Z4Truncated", 5, "A Axis,a\r\n0001,0\r\n", 0, "File Read Error Occurred (line 2)"},
 };
 
 class CsvLoadRefused : public ::testing::TestWithParam<Refusal> {};
@@ -381,13 +389,13 @@ TEST_P(CsvLoadRefused, BeforeAnyLinkOpensAndChangesNothing)
     rig.pub.Z4AutoData[7][1][0].SetWord = "8000";
     const Public before = rig.pub;
     if (c.bytes == "<missing>") rig.dialogSeam.answers.push_back(rig.dir.path("none.csv"));
+    else if (c.bytes == "<folder>") rig.dialogSeam.answers.push_back(rig.dir.path(""));
+    else if (c.bytes == "<oversize>") rig.dialogSeam.answers.push_back(rig.dir.file("in.csv", std::string(kCsvMaxBytes + 1, '\n')));
     else rig.dialogSeam.answers.push_back(rig.dir.file("in.csv", c.bytes));
     EXPECT_EQ(rig.transfer.SendMain(9), c.result);
     EXPECT_TRUE(rig.log.empty());
-    EXPECT_EQ(rig.sink.texts, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    if (c.message) {
-        EXPECT_EQ(rig.sink.icons, std::vector<MsgIcon>{MsgIcon::Exclamation});
-    }
+    EXPECT_EQ(rig.sink.texts, std::vector<std::string>{c.message});
+    EXPECT_EQ(rig.sink.icons, std::vector<MsgIcon>{MsgIcon::Exclamation});
     EXPECT_TRUE(posmod::test::SameTable(rig.pub.reg, before.reg));
     EXPECT_EQ(rig.pub.Z4PrmAxis[3].Flag, 1);
     EXPECT_EQ(rig.pub.Z4AutoData[7][1][0].SetWord, "8000");

@@ -1,5 +1,7 @@
 #include "platform/SheetView.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QEvent>
@@ -140,6 +142,38 @@ void SheetView::showTopRow()
     // Scrolling per item: a bar's value is the index of the first row or column shown.
     verticalScrollBar()->setValue(sheet_->TopRow - 1);
     horizontalScrollBar()->setValue(sheet_->LeftCol - 1);
+}
+
+void SheetView::updateGeometries()
+{
+    // The toolkit ends the bar where the last row meets the bottom, so a short last page could
+    // not start with its own top row. Once the rows do not all fit, any row may come to the top
+    // (blank below the table), and the sheet's TopRow always; a resize keeps the top row.
+    const int value = verticalScrollBar()->value();
+    QTableView::updateGeometries();
+    if (!sheet_) return;
+    const int fitted = verticalScrollBar()->maximum();
+    const int last = fitted > 0 ? model_->rowCount() - 1 : 0;
+    verticalScrollBar()->setMaximum(std::max({fitted, last, sheet_->TopRow - 1}));
+    verticalScrollBar()->setValue(value);
+    alignTopRow();
+}
+
+void SheetView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    alignTopRow();
+}
+
+void SheetView::alignTopRow()
+{
+    // At the bar's maximum the row header aligns the last row with the bottom instead of
+    // putting the bar's row at the top.
+    QHeaderView* rows = verticalHeader();
+    const int value = verticalScrollBar()->value();
+    if (value < 0 || value >= rows->count() || rows->offset() == rows->sectionPosition(value)) return;
+    rows->setOffsetToSectionPosition(value);
+    viewport()->update();
 }
 
 int SheetView::topRow() const { return rowAt(0) + 1; }

@@ -1,6 +1,7 @@
 #pragma once
 // The preview's sheet on screen, read-only, at 15 twips a pixel (96 dpi): the header row
-// and the row numbers stay in place while the rows scroll.
+// and the row numbers stay in place while the rows scroll, and any row can come to the top,
+// blank below the last one.
 #include <QTableView>
 
 #include "shared/PrintSheet.h"
@@ -29,8 +30,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void alignTopRow();
+
     const PrintSheet* sheet_ = nullptr;
     SheetModel* model_;
 };

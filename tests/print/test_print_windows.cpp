@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +259,63 @@ TEST_F(PrintWindowTest, PagesTurnAndJumpWithTheirMessages)
     EXPECT_EQ(p->PageD_Label->text(), "1/18");
     p->PageDown_Command->click();
     EXPECT_EQ(p->Prn_Spread->topRow(), 31);
+}
+
+// A last page shorter than the screen still starts with its own top row, blank below the
+// table; Next page, Ex-page and Page jump clicked and keyed as the user does.
+TEST_F(PrintWindowTest, EveryPageShowsItsOwnTopRow)
+{
+    struct Case { int kind, firstStep, lastStep, pages; } cases[] = {
+        {5, 0, 39, 3},   // 80 rows: the last page holds 20
+        {7, 3, 20, 2},   // 36 rows: the last page holds 6
+        {6, 0, 255, 18}, // the whole table: the last page holds 2
+        {1, 0, 0, 4},    // four whole axis blocks
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        auto d = preview(c.kind, c.firstStep, c.lastStep);
+        Activate(*d);
+        const int perPage = c.kind == 1 ? 24 : 30;
+        SheetView* view = d->Prn_Spread;
+        auto expectPage = [&](int page) {
+            SCOPED_TRACE(page);
+            EXPECT_EQ(d->PageD_Label->text(), QString("%1/%2").arg(page).arg(c.pages));
+            EXPECT_EQ(d->sheet().TopRow, (page - 1) * perPage + 1);
+            EXPECT_EQ(view->topRow(), d->sheet().TopRow);
+        };
+        for (int page = 2; page <= c.pages; ++page) {
+            QTest::mouseClick(d->PageDown_Command, Qt::LeftButton);
+            expectPage(page);
+        }
+        for (int page = c.pages - 1; page >= 1; --page) {
+            d->PageUp_Command->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(d->PageUp_Command, Qt::Key_Space);
+            expectPage(page);
+        }
+        typeInto(d->PageText, QString::number(c.pages), d->PjumpCommand);
+        QTest::keyClick(d->PjumpCommand, Qt::Key_Space);
+        expectPage(c.pages);
+
+        // Below the last row the view is blank: no cells, no grid lines.
+        const int lastRow = d->sheet().MaxRows() - 1;
+        const int below = view->rowViewportPosition(lastRow) + view->rowHeight(lastRow);
+        const QImage shot = view->viewport()->grab().toImage();
+        int marks = 0;
+        for (int y = below; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) marks += shot.pixel(x, y) != shot.pixel(0, shot.height() - 1);
+        EXPECT_EQ(marks, 0);
+        // A short last page ends inside the view.
+        if (c.kind != 1) {
+            EXPECT_LT(below, shot.height());
+        }
+        // A resize keeps the page's top row; the bar's end brings the last row to the top.
+        view->resize(view->width(), view->height() + 45);
+        EXPECT_EQ(view->topRow(), d->sheet().TopRow);
+        view->resize(view->width(), view->height() - 90);
+        EXPECT_EQ(view->topRow(), d->sheet().TopRow);
+        QTest::keyClick(view->verticalScrollBar(), Qt::Key_End);
+        EXPECT_EQ(view->topRow(), d->sheet().MaxRows());
+    }
 }
 
 TEST_F(PrintWindowTest, FileMenuCaptionsAndExit)

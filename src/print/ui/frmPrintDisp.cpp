@@ -113,7 +113,7 @@ void frmPrintDisp::Form_Load(const PrintSource& source)
     // The sizes the table asks for, below the menu; a kind without a table keeps the design size.
     // The twips sizes were made for a control whose grid lines add to the rows; ours draws
     // them inside, so a paged table's control is fitted to show one screen page exactly
-    // (else the last page could not scroll to its top row).
+    // (else a page would show rows of the next one).
     const QSize fit = fittedSize(PrintKind_IsPaged(paging_.kind) ? RowsPerScreenPage(paging_.kind) : sheet_.MaxRows());
     const int top = menu->sizeHint().height() + kMarginPixels;
     int w = std::max(layout_.controlWidth > 0 ? px(layout_.controlWidth) : 400, fit.width());

@@ -8,12 +8,7 @@ namespace posmod {
 std::vector<std::string> DefaultRange_Axes(const Public& p)
 {
     const auto& names = p.set.AxisName;
-    switch (Model_Family(p.ModuleType)) {
-    case ModelFamily::OneAxis: return {};
-    case ModelFamily::FourAxis: return {names[0], names[1], names[2], names[3]};
-    case ModelFamily::TwoAxis: break;
-    }
-    return {names[0], names[1]};
+    return {names.begin(), names.begin() + Model_ForType(p.ModuleType).rangeAxes};
 }
 
 void DefaultRange_Preset(const Public& p, std::string& fromText, std::string& toText)
@@ -41,12 +36,9 @@ RangeEntryError DefaultRange_Check(const std::string& fromText, const std::strin
 
 int32_t DefaultRange_Axis(int moduleType, int index)
 {
-    switch (Model_Family(moduleType)) {
-    case ModelFamily::OneAxis: return 3;
-    case ModelFamily::FourAxis: return index >= 0 && index < 4 ? index : 0;
-    case ModelFamily::TwoAxis: break;
-    }
-    return index == 1 ? 1 : 0;
+    const ModelRow& m = Model_ForType(moduleType);
+    if (m.rangeAxes == 0) return m.rangeAxisNo;
+    return index >= 0 && index < m.rangeAxes ? index : 0;
 }
 
 } // namespace posmod

@@ -4,6 +4,7 @@
 
 #include "positioning/StepLayout.h"
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 #include "shared/NameTables.h"
 
 namespace posmod {
@@ -204,7 +205,7 @@ int StepJV_FileMerge(GridCells& g, const Public& p)
     for (int k = 1; k <= count; ++k) {
         const int e = p.CsvReadIndex[static_cast<size_t>(k)];
         if (e < first || e > RegisterTable::kRows) continue;
-        const int step = (e - first) / 4;
+        const int step = (e - first) / kStepRowsOneAxis;
         const int row = StepRow_Setting(step);
         if (row > settingRows(g) || StepJV_Cell(t, step, kStepFirstValueCol).row == 0) {
             ++left;
@@ -224,7 +225,7 @@ int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p)
     for (int k = 1; k <= count; ++k) {
         const int e = p.CsvReadIndex[static_cast<size_t>(k)];
         if (e < first || e > RegisterTable::kRows) continue;
-        const int step = (e - first) / 8;
+        const int step = (e - first) / kStepRowsTwoAxis;
         const int axis = (e - first) % 2;
         GridCells* g = grids[static_cast<size_t>(axis)];
         const int row = StepRow_Setting(step);

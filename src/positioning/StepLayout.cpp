@@ -1,6 +1,7 @@
 #include "positioning/StepLayout.h"
 
 #include "shared/Conversions.h"
+#include "shared/ModelTable.h"
 
 namespace posmod {
 
@@ -103,14 +104,14 @@ const GridLayout& StepZr4_Layout()
 StepRegisterCell StepJV_Cell(const RegisterTable& t, int stepIndex, int col)
 {
     if (stepIndex < 0) return {};
-    return stepCell(t.AutoRange[0] + 4 * stepIndex, 4, col, 1);
+    return stepCell(t.AutoRange[0] + kStepRowsOneAxis * stepIndex, kStepRowsOneAxis, col, 1);
 }
 
 StepRegisterCell Step7W_Cell(const RegisterTable& t, int axis, int stepIndex, int col)
 {
     if (stepIndex < 0 || axis < 0 || axis > 1) return {};
-    const int first = t.AutoRange[0] + 8 * stepIndex;
-    StepRegisterCell c = stepCell(first, 8, col, 2);
+    const int first = t.AutoRange[0] + kStepRowsTwoAxis * stepIndex;
+    StepRegisterCell c = stepCell(first, kStepRowsTwoAxis, col, 2);
     if (c.part != WordPart::None) c.row += axis;
     return c;
 }

@@ -2,7 +2,9 @@
 // The module models: one row per model with everything that differs between them, so that
 // no caller switches on the module type itself.
 #include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "shared/Public.h"
 
@@ -10,6 +12,10 @@ namespace posmod {
 
 // The three families the windows and sequences are built for.
 enum class ModelFamily { OneAxis, TwoAxis, FourAxis };
+
+// Register rows per step of the positioning block of the families with a register table.
+inline constexpr int kStepRowsOneAxis = 4; // mode/dwell, acceleration/deceleration, velocity, target
+inline constexpr int kStepRowsTwoAxis = 8; // the same items, X and Y rows in turn
 
 // Which table of parameter names a model's editor shows (PrmNameJV, PrmName7W, PrmName7WK, PrmNameZ4).
 enum class ParamNameTable { JV, W7, W7K, Z4 };
@@ -34,6 +40,18 @@ struct ModelRow {
     // Register rows per step of the positioning block (0: no register table).
     int rowsPerStep;
     ParamNameTable paramNames;
+    // The register rows outside the parameter and positioning blocks (status words) that a
+    // save from the module to a file includes.
+    std::span<const int> savedStatusRows;
+    // The tables the preview shows for the model's parameter and positioning editors.
+    int paramPrintKind;
+    int autoPrintKind;
+    // The axes the range dialog offers (0: no choice), and the axis number it gives a model
+    // without a choice.
+    int rangeAxes;
+    int rangeAxisNo;
+    // The axis choices of the CSV store-range dialog (none: no choice).
+    const std::vector<std::string>* storeAxisTexts;
 };
 
 // Indexed by the stored model number (MODULE_NO), in the order of the model list.
@@ -42,6 +60,8 @@ extern const std::array<ModelRow, 5> kModelTable;
 // The row of a module type: 1 and 5 are their own; any other type is of the two-axis family
 // (2, 3, 4 their rows, anything else the ZRH row).
 const ModelRow& Model_ForType(int moduleType);
+// The row of a listed module type; nullptr for any other.
+const ModelRow* Model_Find(int moduleType);
 inline ModelFamily Model_Family(int moduleType) { return Model_ForType(moduleType).family; }
 
 // The row a list text selects: compared without case with JV-ZR, JV-ZR4, VELTA-7W,
@@ -62,5 +82,6 @@ const std::string* Model_ParamNames(const Public& p, int moduleType, int& rows);
 
 // The register table of a module type rebuilt; nothing for the four-axis model.
 void Model_BuildRegisters(Public& p);
+void Model_BuildRegisters(int moduleType, RegisterTable& table);
 
 } // namespace posmod

@@ -272,9 +272,7 @@ void Setting_DefaultSub(Settings& s, SerialPort& comm) {
 }
 
 std::string settingsText(const Settings& s, bool rs232cOptionSelected, const std::string& cpuComboText) {
-    Choice now{rs232cOptionSelected, 0};
-    for (std::size_t i = 0; i < kModelTable.size(); ++i)
-        if (equalsNoCase(cpuComboText, kModelTable[i].text)) now.module = static_cast<int>(i);
+    const Choice now{rs232cOptionSelected, ModelNo_ForText(cpuComboText)};
     std::string out = s.file.byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (const WrittenLine& w : kWrittenLines) {
         out += w.key;

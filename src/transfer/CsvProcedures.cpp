@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
 #include "shared/RegisterTable.h"
 #include "transfer/CsvFiles.h"
 
@@ -74,8 +75,7 @@ uint8_t CsvProcedures::CsvData_ReadSub()
     auto table = std::make_unique<RegisterTable>();
     RegisterCsvLoad load;
     const bool read = loadFile(name, [&](std::string_view bytes, int* line) {
-        if (pub_.ModuleType == 1) CodeTable_SetJV(*table);
-        else CodeTable_Set7W(*table);
+        Model_BuildRegisters(pub_.ModuleType, *table);
         return RegisterCsv_Read(bytes, *table, load, line);
     });
     if (!read) return 0;

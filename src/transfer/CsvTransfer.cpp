@@ -7,6 +7,7 @@
 #include "main/TaskSend.h"
 #include "shared/Conversions.h"
 #include "shared/Files.h"
+#include "shared/ModelTable.h"
 #include "shared/RegisterTable.h"
 #include "transfer/CsvFiles.h"
 #include "transfer/Transfer.h"
@@ -25,16 +26,6 @@ constexpr int kTaskReadStepZ4 = 7;
 constexpr int kTaskWriteAxisZ4 = 8;
 constexpr int kTaskWriteStepZ4 = 9;
 constexpr int kLastStep = 255;
-
-// The module words outside the parameter and positioning blocks that a save includes.
-constexpr int kStatusRowsJV[] = {2, 15};
-constexpr int kStatusRows7W[] = {1, 2, 3, 4, 29, 30, 31};
-
-void buildTable(RegisterTable& t, int moduleType)
-{
-    if (moduleType == 1) CodeTable_SetJV(t);
-    else CodeTable_Set7W(t);
-}
 
 // The file dialog of the wait window; "" after Cancel or without a dialog.
 std::string askName(Transfer& t, bool save)
@@ -98,7 +89,7 @@ uint8_t Csv_Writesub(Transfer& t)
     const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
     if (!bytes) return refuse(t, CsvRead::Failed);
     auto table = std::make_unique<RegisterTable>();
-    buildTable(*table, p.ModuleType);
+    Model_BuildRegisters(p.ModuleType, *table);
     RegisterCsvLoad load;
     int line = 0;
     const CsvRead read = RegisterCsv_ReadForModule(*bytes, *table, load, &line);
@@ -133,11 +124,11 @@ int32_t ReadItem_ListSet(Public& p)
     const RegisterTable& reg = p.reg;
     const int kind = p.CsvStoreRange[0];
     const int first = p.CsvStoreRange[2], last = p.CsvStoreRange[3];
-    const bool oneAxis = p.ModuleType == 1;
-    const int perStep = oneAxis ? 4 : 8;
-    // 1 both axes, 2 rows of one axis (X rows first in each pair); 0 no rows.
+    const ModelRow& m = Model_ForType(p.ModuleType);
+    // 1 both axes, 2 rows of one axis (X rows first in each pair); 0 no rows. A one-axis
+    // module has no axis choice.
     int stride = 1, offset = 0;
-    if (!oneAxis) {
+    if (m.family != ModelFamily::OneAxis) {
         const int axis = p.CsvStoreRange[1];
         if (axis == 1 || axis == 2) {
             stride = 2;
@@ -151,13 +142,10 @@ int32_t ReadItem_ListSet(Public& p)
         for (int r = from + offset; r <= to; r += stride) add(r);
     };
 
-    if (oneAxis)
-        for (int r : kStatusRowsJV) add(r);
-    else
-        for (int r : kStatusRows7W) add(r);
+    for (int r : m.savedStatusRows) add(r);
     if (kind == 0 || kind == 1) addRange(reg.PrmRange[0], reg.PrmRange[1]);
     if ((kind == 0 || kind == 2) && stepsValid(first, last))
-        addRange(reg.AutoRange[0] + perStep * first, reg.AutoRange[0] + perStep * (last + 1) - 1);
+        addRange(reg.AutoRange[0] + m.rowsPerStep * first, reg.AutoRange[0] + m.rowsPerStep * (last + 1) - 1);
     p.CsvReadCount = n;
     return n;
 }
@@ -165,7 +153,7 @@ int32_t ReadItem_ListSet(Public& p)
 uint8_t Csv_Readsub(Transfer& t)
 {
     Public& p = t.pub();
-    buildTable(p.reg, p.ModuleType);
+    Model_BuildRegisters(p);
     const std::string name = askName(t, true);
     if (name.empty()) return kTransferNotRun;
     if (!stepsValid(p.CsvStoreRange[2], p.CsvStoreRange[3])) return kTransferNotRun;

@@ -39,16 +39,7 @@ int32_t CsvStoreKind_FromText(const std::string& dataText)
 
 const std::vector<std::string>& CsvStoreAxis_Texts(int moduleType)
 {
-    static const std::vector<std::string> none;
-    static const std::vector<std::string> two = {"X / Y axis data", "X axis data only", "Y axis data only"};
-    static const std::vector<std::string> four = {"All axis data", "A axis data only", "B axis data only",
-                                                  "C axis data only", "D axis data only"};
-    switch (Model_Family(moduleType)) {
-    case ModelFamily::OneAxis: return none;
-    case ModelFamily::TwoAxis: return two;
-    case ModelFamily::FourAxis: return four;
-    }
-    return none;
+    return *Model_ForType(moduleType).storeAxisTexts;
 }
 
 int32_t CsvStoreAxis_FromText(int moduleType, const std::string& axisText)

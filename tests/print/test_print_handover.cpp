@@ -33,8 +33,6 @@ using namespace posmod::test;
 
 namespace {
 
-const char* const kModelText[] = {"", "JV-ZR", "VELTA-7W", "VELTAK7W", "ZRH", "JV-ZR4"};
-
 class PrintHandOverTest : public UiTest {
 protected:
     // The editor of a model opened on module data, its setting column filled with texts
@@ -43,7 +41,7 @@ protected:
     {
         if (!forms) start();
         Public& p = forms->pub;
-        Model_Choose(p, kModelText[moduleType]);
+        Model_Choose(p, Model_ForType(moduleType).text);
         Model_BuildRegisters(p);
         p.DataSourceCaption = "";
         W& e = forms->window<W>();
@@ -176,7 +174,7 @@ protected:
         W& e = forms->window<W>();
         if (e.isVisible()) e.close();
         Public& p = forms->pub;
-        Model_Choose(p, kModelText[moduleType]);
+        Model_Choose(p, Model_ForType(moduleType).text);
         Model_BuildRegisters(p);
         const ModelRow& m = Model_ForType(moduleType);
         if (m.rowsPerStep > 0) {
@@ -275,7 +273,7 @@ TEST_F(PositioningPrintTest, TwoAxisEditorAsksTheAxisAndPrintsItsWholeWindow)
         ASSERT_EQ(s.previews, 1);
         EXPECT_TRUE(s.editorHidden);
         EXPECT_EQ(s.kind, type + 5);
-        EXPECT_EQ(s.caption, std::string("[Y axis]Automatic operation data setting(") + kModelText[type] +
+        EXPECT_EQ(s.caption, std::string("[Y axis]Automatic operation data setting(") + Model_ForType(type).text +
                                  "). Print Setting.");
         EXPECT_EQ(s.sheet.MaxRows(), 34);
         EXPECT_EQ(s.sheet.cell(1, 1).number, 4);

@@ -42,8 +42,6 @@ using Message = std::pair<std::string, MsgIcon>;
 Message Limit() { return {"Data Limit Error", MsgIcon::Exclamation}; }
 Message Numeric() { return {"Data Numeric Error", MsgIcon::Exclamation}; }
 
-const char* const kModelText[] = {"", "JV-ZR", "VELTA-7W", "VELTAK7W", "ZRH", "JV-ZR4"};
-
 class ParamEditorTest : public UiTest {
 protected:
     // The model chosen, its register table rebuilt, every register row read as its own
@@ -52,7 +50,7 @@ protected:
     {
         if (!forms) start();
         Public& p = forms->pub;
-        Model_Choose(p, kModelText[moduleType]);
+        Model_Choose(p, Model_ForType(moduleType).text);
         Model_BuildRegisters(p);
         for (int r = 1; r <= RegisterTable::kRows; ++r) {
             p.reg.ReadData[static_cast<size_t>(r)] = hex4(r);

@@ -44,8 +44,6 @@ using Message = std::pair<std::string, MsgIcon>;
 Message Limit() { return {"Data Limit Error", MsgIcon::Exclamation}; }
 Message Numeric() { return {"Data Numeric Error", MsgIcon::Exclamation}; }
 
-const char* const kModelText[] = {"", "JV-ZR", "VELTA-7W", "VELTAK7W", "ZRH", "JV-ZR4"};
-
 constexpr const char* kDetail8000 = "Operation valid"
                                     "Cycle continued"
                                     "To be stopped by the Target stop position data"
@@ -64,7 +62,7 @@ protected:
         W& e = forms->window<W>();
         if (e.isVisible()) e.close();
         Public& p = forms->pub;
-        Model_Choose(p, kModelText[moduleType]);
+        Model_Choose(p, Model_ForType(moduleType).text);
         Model_BuildRegisters(p);
         const ModelRow& m = Model_ForType(moduleType);
         if (m.rowsPerStep > 0) {

@@ -41,16 +41,6 @@ ModelFamily ControlForm_Family(int formNo)
     return ModelFamily::OneAxis;
 }
 
-const char* StatusWindow_Name(ModelFamily f)
-{
-    switch (f) {
-    case ModelFamily::OneAxis: return "frmStatusJV_Reg";
-    case ModelFamily::TwoAxis: return "frmStatus7W_Reg";
-    case ModelFamily::FourAxis: return "frmStatusZr4_Reg";
-    }
-    return "";
-}
-
 const StatusGridLayout& StatusGrid_Layout(ModelFamily f)
 {
     static const StatusGridLayout kOne{"Status_RegGrid", "", 0, 0, 10, 3, 5800, 3100,

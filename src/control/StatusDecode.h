@@ -31,8 +31,6 @@ void StatusText_Cha(Public& p, const std::string& statusWord);
 // The family whose control window has this form number (the one-axis family for a number
 // that is no control window).
 ModelFamily ControlForm_Family(int formNo);
-// "frmStatusJV_Reg", "frmStatus7W_Reg", "frmStatusZr4_Reg".
-const char* StatusWindow_Name(ModelFamily f);
 
 // Grid properties in twips and MSFlexGrid alignment codes (2 left-bottom, 4 centre-centre,
 // 5 centre-bottom).

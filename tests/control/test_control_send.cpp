@@ -52,7 +52,10 @@ struct Rig : LinkOps, TaskOps, MessageSink, ControlUi {
     void setHourglass(bool on) override { add(on ? "H+" : "H-"); }
     void showStatusWindow(ModelFamily f) override
     {
-        add(std::string("S:") + StatusWindow_Name(f) + (open ? "(open)" : "(closed)"));
+        const char* window = f == ModelFamily::OneAxis   ? "frmStatusJV_Reg"
+                             : f == ModelFamily::TwoAxis ? "frmStatus7W_Reg"
+                                                         : "frmStatusZr4_Reg";
+        add(std::string("S:") + window + (open ? "(open)" : "(closed)"));
         if (during) during();
     }
     void showDataDialog() override

@@ -105,11 +105,8 @@ TEST(StatusDecode, TabsShowTheirAxis)
     }
 }
 
-TEST(StatusDecode, WindowsByFamilyAndTabCaptions)
+TEST(StatusDecode, FamiliesOfTheControlWindowsAndTabCaptions)
 {
-    EXPECT_STREQ(StatusWindow_Name(Model_Family(1)), "frmStatusJV_Reg");
-    for (int type : {2, 3, 4}) EXPECT_STREQ(StatusWindow_Name(Model_Family(type)), "frmStatus7W_Reg");
-    EXPECT_STREQ(StatusWindow_Name(Model_Family(5)), "frmStatusZr4_Reg");
     EXPECT_EQ(ControlForm_Family(7), ModelFamily::OneAxis);
     EXPECT_EQ(ControlForm_Family(8), ModelFamily::TwoAxis);
     EXPECT_EQ(ControlForm_Family(9), ModelFamily::FourAxis);

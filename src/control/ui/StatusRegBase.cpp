@@ -9,10 +9,10 @@
 
 namespace posmod {
 
-StatusRegBase::StatusRegBase(Public& pub, ModelFamily family, QWidget* parent)
+StatusRegBase::StatusRegBase(Public& pub, ModelFamily family, const char* name, QWidget* parent)
     : QDialog(parent), pub_(pub), family_(family)
 {
-    setObjectName(StatusWindow_Name(family));
+    setObjectName(name);
     setWindowTitle(kStatusCaption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Nothing else takes input while the link is held open under the window.

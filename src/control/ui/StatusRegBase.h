@@ -27,7 +27,7 @@ public:
 
 protected:
     // The caption, the labels of the word and the button; the subclass builds its grids.
-    StatusRegBase(Public& pub, ModelFamily family, QWidget* parent);
+    StatusRegBase(Public& pub, ModelFamily family, const char* name, QWidget* parent);
 
     // One grid for each axis, laid out and given its fixed texts; on a tab control when
     // tabsName is not empty, the tabs captioned with the axis names.

@@ -8,7 +8,7 @@
 
 namespace posmod {
 
-frmStatus7W_Reg::frmStatus7W_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::TwoAxis, parent)
+frmStatus7W_Reg::frmStatus7W_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::TwoAxis, "frmStatus7W_Reg", parent)
 {
     Grids_Build();
     P7WRegSSTab = tabs_;

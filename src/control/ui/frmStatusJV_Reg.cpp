@@ -9,7 +9,7 @@
 
 namespace posmod {
 
-frmStatusJV_Reg::frmStatusJV_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::OneAxis, parent)
+frmStatusJV_Reg::frmStatusJV_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::OneAxis, "frmStatusJV_Reg", parent)
 {
     Grids_Build();
     Status_RegGrid = grids_[0];

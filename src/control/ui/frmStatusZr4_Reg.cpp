@@ -10,7 +10,7 @@
 
 namespace posmod {
 
-frmStatusZr4_Reg::frmStatusZr4_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::FourAxis, parent)
+frmStatusZr4_Reg::frmStatusZr4_Reg(Public& pub, QWidget* parent) : StatusRegBase(pub, ModelFamily::FourAxis, "frmStatusZr4_Reg", parent)
 {
     ErLabel1 = NewLabel(this, "ErLabel1", "");
     ErLabel2 = NewLabel(this, "ErLabel2", "");

@@ -59,22 +59,13 @@ frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers,
     CancelH_Command = NewButton(this, "CancelH_Command", "Cancel");
     EndH_Command = NewButton(this, "EndH_Command", "Exit");
 
-    auto* options = new QHBoxLayout;
-    options->addWidget(HexDecHFrame);
-    options->addWidget(RunMode7WFrame);
-    options->addWidget(ParmCsv7WFrame);
-    options->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {SendH_Command, PrnCommand, DefaultH_Command, CancelH_Command, EndH_Command})
-        buttons->addWidget(b);
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(X_Label, 0, 0);
-    grid->addWidget(Y_Label, 0, 1);
-    grid->addWidget(PrmHFlexGrid[0], 1, 0);
-    grid->addWidget(PrmHFlexGrid[1], 1, 1);
-    grid->addLayout(options, 2, 0, 1, 2);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-
+    auto* table = new QGridLayout;
+    table->addWidget(X_Label, 0, 0);
+    table->addWidget(Y_Label, 0, 1);
+    table->addWidget(PrmHFlexGrid[0], 1, 0);
+    table->addWidget(PrmHFlexGrid[1], 1, 1);
+    LayEditor(this, table, FramesAt::Below, {HexDecHFrame, RunMode7WFrame, ParmCsv7WFrame},
+              {SendH_Command, PrnCommand, DefaultH_Command, CancelH_Command, EndH_Command});
 
     editor_ = std::make_unique<CellEditor>(SelHText, nullptr, std::vector<FlexGrid*>{PrmHFlexGrid[0], PrmHFlexGrid[1]},
                                            ParamJV_Rules(), messages_, nullptr);

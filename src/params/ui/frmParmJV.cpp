@@ -2,9 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,19 +50,8 @@ frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers,
     Cancel_Command = NewButton(this, "Cancel_Command", "Cancel");
     End_Command = NewButton(this, "End_Command", "Exit");
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(HexDecFrame);
-    side->addWidget(RunModeFrame);
-    side->addWidget(ParmCsvJVFrame);
-    side->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {Send_Command, PrnCommand, Default_Command, Cancel_Command, End_Command})
-        buttons->addWidget(b);
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(PrmFlexGrid, 0, 0);
-    grid->addLayout(side, 0, 1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
-
+    LayEditor(this, PrmFlexGrid, FramesAt::Beside, {HexDecFrame, RunModeFrame, ParmCsvJVFrame},
+              {Send_Command, PrnCommand, Default_Command, Cancel_Command, End_Command});
 
     editor_ = std::make_unique<CellEditor>(SelText, nullptr, std::vector<FlexGrid*>{PrmFlexGrid}, ParamJV_Rules(),
                                            messages_, nullptr);

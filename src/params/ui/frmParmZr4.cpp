@@ -3,15 +3,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
@@ -48,19 +45,8 @@ frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfer
     CancelZ4_Command = NewButton(this, "CancelZ4_Command", "Cancel");
     EndZ4_Command = NewButton(this, "EndZ4_Command", "Exit");
 
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(PramReadZ4Frame);
-    frames->addWidget(PramWriteZ4Frame);
-    frames->addWidget(HexDecZ4Frame);
-    frames->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {SendZ4_Command, PrnZ4Command, DefaultZ4_Command, CancelZ4_Command, EndZ4_Command})
-        buttons->addWidget(b);
-    auto* box = new QVBoxLayout(this);
-    box->addWidget(AutoSSTab);
-    box->addLayout(frames);
-    box->addLayout(buttons);
-
+    LayEditor(this, AutoSSTab, FramesAt::Below, {PramReadZ4Frame, PramWriteZ4Frame, HexDecZ4Frame},
+              {SendZ4_Command, PrnZ4Command, DefaultZ4_Command, CancelZ4_Command, EndZ4_Command});
 
     editor_ = std::make_unique<CellEditor>(SelHText, PrmSelZ4Combo,
                                            std::vector<FlexGrid*>(PrmZ4FlexGrid.begin(), PrmZ4FlexGrid.end()),

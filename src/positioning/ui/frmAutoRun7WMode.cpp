@@ -2,12 +2,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
 #include "positioning/StepEdit.h"
@@ -41,20 +39,8 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
     PrnCommand = NewButton(this, "PrnCommand", "Print");
     AutoEnd7W_Command = NewButton(this, "AutoEnd7W_Command", "Exit");
 
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(AutoHexDec7WFrame);
-    frames->addWidget(AutoRead7WFrame);
-    frames->addWidget(AutoWrite7WFrame);
-    frames->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {AutoCancel7W_Command, AutoSend7W_Command, AutoDefault7W_Command, PrnCommand,
-                           AutoEnd7W_Command})
-        buttons->addWidget(b);
-    auto* box = new QVBoxLayout(this);
-    box->addWidget(AutoSSTab);
-    box->addLayout(frames);
-    box->addLayout(buttons);
-
+    LayEditor(this, AutoSSTab, FramesAt::Below, {AutoHexDec7WFrame, AutoRead7WFrame, AutoWrite7WFrame},
+              {AutoCancel7W_Command, AutoSend7W_Command, AutoDefault7W_Command, PrnCommand, AutoEnd7W_Command});
 
     setupEditing({form::frmAutoRun7WMode, &Step7W_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(2).autoWriteMode, 46},

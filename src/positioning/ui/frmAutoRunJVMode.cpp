@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "platform/FlexGrid.h"
 #include "positioning/StepEdit.h"
@@ -33,8 +32,8 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     AutoReadJVFrame =
         NewCsvLoadFrame(AutoCsvJVFrame, "AutoReadJVFrame", Qt::Horizontal, AutoJVCsv_Cmd1, "AutoJVCsv_Cmd1");
     auto* csv = new QHBoxLayout(AutoCsvJVFrame);
-    csv->addWidget(AutoReadJVFrame);
     csv->addWidget(AutoWriteJVFrame);
+    csv->addWidget(AutoReadJVFrame);
 
     AutoHexDecFrame = NewHexDecFrame(this, "AutoHexDecFrame", Qt::Horizontal, AutoHexOption, "AutoHexOption",
                                      AutoDecOption, "AutoDecOption");
@@ -45,18 +44,8 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
     PrnCommand = NewButton(this, "PrnCommand", "Print");
     AutoEnd_Command = NewButton(this, "AutoEnd_Command", "Exit");
 
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(AutoHexDecFrame);
-    frames->addWidget(AutoCsvJVFrame);
-    frames->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {AutoCancel_Command, AutoDefault_Command, AutoSend_Command, PrnCommand, AutoEnd_Command})
-        buttons->addWidget(b);
-    auto* box = new QVBoxLayout(this);
-    box->addWidget(RunModeGrid);
-    box->addLayout(frames);
-    box->addLayout(buttons);
-
+    LayEditor(this, RunModeGrid, FramesAt::Below, {AutoCsvJVFrame, AutoHexDecFrame},
+              {AutoCancel_Command, AutoDefault_Command, AutoSend_Command, PrnCommand, AutoEnd_Command});
 
     setupEditing({form::frmAutoRunJVMode, &StepJV_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
                   Model_ForType(1).autoWriteMode, 0},

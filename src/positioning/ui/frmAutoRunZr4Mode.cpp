@@ -2,12 +2,10 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -53,20 +51,9 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     Teach_Command = NewButton(this, "Teach_Command", "Teaching");
     AutoEndZ4_Command = NewButton(this, "AutoEndZ4_Command", "Exit");
 
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(AutoHexDecZ4Frame);
-    frames->addWidget(AutoReadZ4Frame);
-    frames->addWidget(AutoWriteZ4Frame);
-    frames->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command,
-                           Teach_Command, AutoEndZ4_Command})
-        buttons->addWidget(b);
-    auto* box = new QVBoxLayout(this);
-    box->addWidget(AutoSSTab);
-    box->addLayout(frames);
-    box->addLayout(buttons);
-
+    LayEditor(this, AutoSSTab, FramesAt::Below, {AutoHexDecZ4Frame, AutoReadZ4Frame, AutoWriteZ4Frame},
+              {AutoCancelZ4_Command, AutoDefaultZ4_Command, AutoSendZ4_Command, PrnZ4Command, Teach_Command,
+               AutoEndZ4_Command});
 
     setupEditing({form::frmAutoRunZr4Mode, &StepZr4_Layout(), &StepZr4_Rules(), kStepLastValueColZr4,
                   kStepLastValueColZr4, Model_ForType(5).autoWriteMode, 22},

@@ -29,6 +29,35 @@ QBoxLayout* NewBox(QWidget* owner, Qt::Orientation o)
     if (o == Qt::Vertical) return new QVBoxLayout(owner);
     return new QHBoxLayout(owner);
 }
+
+constexpr Qt::Alignment kCorner = Qt::AlignTop | Qt::AlignLeft;
+
+// The table is placed by the caller's hand (a widget or a layout), the rest alike.
+template <class Place>
+void LayEditorWith(QWidget* window, Place placeTable, FramesAt at, std::initializer_list<QWidget*> frames,
+                   std::initializer_list<QPushButton*> buttons)
+{
+    auto* box = new QVBoxLayout(window);
+    QBoxLayout* framesBox = nullptr;
+    if (at == FramesAt::Beside) {
+        auto* top = new QHBoxLayout;
+        placeTable(top);
+        framesBox = new QVBoxLayout;
+        top->addLayout(framesBox);
+        top->addStretch(1);
+        box->addLayout(top);
+    } else {
+        placeTable(box);
+        framesBox = new QHBoxLayout;
+        box->addLayout(framesBox);
+    }
+    for (QWidget* f : frames) framesBox->addWidget(f);
+    framesBox->addStretch(1);
+    box->addStretch(1);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : buttons) row->addWidget(b);
+    box->addLayout(row);
+}
 } // namespace
 
 void MarkNotBuilt(QObject* control)
@@ -198,6 +227,27 @@ void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
         tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes))
                                 .replace('&', "&&"));
     tabs->setCurrentIndex(0);
+}
+
+void LayEditor(QWidget* window, QWidget* table, FramesAt at, std::initializer_list<QWidget*> frames,
+               std::initializer_list<QPushButton*> buttons)
+{
+    // A grid on a tab keeps its page's corner too.
+    if (auto* tabs = qobject_cast<QTabWidget*>(table))
+        for (int t = 0; t < tabs->count(); ++t)
+            if (QLayout* l = tabs->widget(t)->layout()) l->setAlignment(kCorner);
+    LayEditorWith(window, [table](QBoxLayout* l) { l->addWidget(table, 0, kCorner); }, at, frames, buttons);
+}
+
+void LayEditor(QWidget* window, QLayout* table, FramesAt at, std::initializer_list<QWidget*> frames,
+               std::initializer_list<QPushButton*> buttons)
+{
+    LayEditorWith(window,
+                  [table](QBoxLayout* l) {
+                      table->setAlignment(kCorner);
+                      l->addLayout(table);
+                  },
+                  at, frames, buttons);
 }
 
 void ApplyGridLayout(FlexGrid* g, const GridLayout& layout)

@@ -16,6 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -71,6 +72,16 @@ QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o,
 QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids);
 // Tab captions from the axis names, cut to maxBytes, "&" shown as itself; the first tab in front.
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
+
+// The editors' one shape: the table (a grid, a tab of grids, or grids under their labels) at
+// the top left, the option frames in their order in a column beside it or a row below it, the
+// command buttons along the bottom. Room the window gains goes right and down, so the table
+// never drifts from the corner, whichever frames are shown.
+enum class FramesAt { Beside, Below };
+void LayEditor(QWidget* window, QWidget* table, FramesAt at, std::initializer_list<QWidget*> frames,
+               std::initializer_list<QPushButton*> buttons);
+void LayEditor(QWidget* window, QLayout* table, FramesAt at, std::initializer_list<QWidget*> frames,
+               std::initializer_list<QPushButton*> buttons);
 
 // A grid laid out as the core's layout says: its columns' widths and alignments, its size,
 // the fixed header row; the texts are the core's to fill.

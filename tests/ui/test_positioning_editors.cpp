@@ -698,7 +698,9 @@ TEST_F(PositioningTest, RangeDialogByModelAndUse)
         EXPECT_EQ(d.DefaultCombo->count(), c.axes);
         EXPECT_EQ(d.DefaultCombo->isHidden(), c.axes == 0);
         EXPECT_EQ(d.Label1->isHidden(), c.axes == 0);
-        if (c.axes) EXPECT_EQ(d.DefaultCombo->currentText(), "X");
+        if (c.axes) {
+            EXPECT_EQ(d.DefaultCombo->currentText(), "X");
+        }
         EXPECT_FALSE(d.DefaultCombo->isEditable());
         EXPECT_EQ(d.DefaultText[0]->text(), "0");
         EXPECT_EQ(d.DefaultText[1]->text(), "0");
@@ -901,8 +903,6 @@ struct TeachAnswer {
     int mask = 0;
     std::string step;
     bool submit = true;
-    std::vector<std::string> captions;
-    bool lockedWhileOpen = false;
 };
 
 } // namespace
@@ -910,6 +910,9 @@ struct TeachAnswer {
 class TeachingTest : public PositioningTest {
 protected:
     TeachAnswer answer;
+    // What the dialog showed when it opened.
+    std::vector<std::string> captions;
+    bool lockedWhileOpen = false;
     std::vector<std::pair<int, int>> tasksSeen;
 
     void answerTeach()
@@ -918,13 +921,13 @@ protected:
             auto* t = qobject_cast<frmTeach_Command*>(&d);
             ASSERT_NE(t, nullptr);
             d.show();
-            answer.captions.clear();
+            captions.clear();
             for (QCheckBox* c : t->JikCheck) {
-                answer.captions.push_back(c->text().toStdString());
+                captions.push_back(c->text().toStdString());
                 EXPECT_FALSE(c->isChecked());
             }
             EXPECT_EQ(t->StepText->text(), "");
-            answer.lockedWhileOpen = !forms->window<frmAutoRunZr4Mode>().Teach_Command->isEnabled();
+            lockedWhileOpen = !forms->window<frmAutoRunZr4Mode>().Teach_Command->isEnabled();
             for (int i = 0; i < 4; ++i) t->JikCheck[static_cast<size_t>(i)]->setChecked(answer.mask & (1 << i));
             t->StepText->setText(QString::fromStdString(answer.step));
             Click(answer.submit ? t->DataSetCommand : t->Cancel_Command);
@@ -955,8 +958,8 @@ TEST_F(TeachingTest, TheDialogChecksInOrderAndCancelSendsNothing)
         EXPECT_EQ(messages[0], Message(c.message, MsgIcon::Exclamation));
         EXPECT_EQ(link->connects, 0);
     }
-    EXPECT_EQ(answer.captions, (std::vector<std::string>{"Axis && A", std::string(14, 'n'), "C", ""}));
-    EXPECT_TRUE(answer.lockedWhileOpen);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Axis && A", std::string(14, 'n'), "C", ""}));
+    EXPECT_TRUE(lockedWhileOpen);
     EXPECT_TRUE(e.Teach_Command->isEnabled());
     // Cancel sends nothing, even with a confirmation left over from other work.
     forms->pub.Z4StepData = "OK";

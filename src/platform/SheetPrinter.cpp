@@ -137,7 +137,11 @@ void paintTable(QPainter& p, const PrintSheet& s, const PagePlan& plan, const Pl
 
 QFont SheetFont()
 {
-    QFont f(QStringLiteral("Arial"));
+    // The tables' column widths are measured for Arial: a face of its metrics where Arial is
+    // missing, else a narrow one, so that headers and labels are never cut.
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                   QStringLiteral("DejaVu Sans Condensed")});
     f.setPixelSize(180); // 9 points
     return f;
 }

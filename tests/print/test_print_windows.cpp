@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -213,6 +214,30 @@ TEST_F(PrintWindowTest, PreviewShowsTheTableAndItsPageFrameByKind)
     auto d = preview(5, 7, 9);
     EXPECT_EQ(d->sheet().cell(3, 2).text, "G0R2C2");
     EXPECT_EQ(d->sheet().cell(1, 3).number, 8);
+}
+
+// The fixed texts of every table, its column headers and the "Current data"/"Setting data"
+// labels, are shown whole in the preview's columns.
+TEST_F(PrintWindowTest, EveryTablesHeadersAndLabelsFitTheirColumns)
+{
+    for (int kind = 0; kind <= 9; ++kind) {
+        SCOPED_TRACE(kind);
+        auto d = preview(kind, 0, 1);
+        SheetView* v = d->Prn_Spread;
+        const PrintSheet& s = d->sheet();
+        const QFontMetrics fm(v->font());
+        const int cellMargin = 2 * (v->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, v) + 1);
+        const int headerMargin = 2 * v->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, v);
+        for (int c = 1; c <= s.MaxCols(); ++c) {
+            const QString header = QString::fromStdString(s.cell(0, c).text);
+            EXPECT_LE(fm.horizontalAdvance(header) + headerMargin, v->columnWidth(c - 1)) << header.toStdString();
+            if (kind < 5) continue;
+            for (int r = 1; r <= 2; ++r) {
+                const QString label = QString::fromStdString(s.cell(r, 2).text);
+                EXPECT_LE(fm.horizontalAdvance(label) + cellMargin, v->columnWidth(1)) << label.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(PrintWindowTest, PagesTurnAndJumpWithTheirMessages)

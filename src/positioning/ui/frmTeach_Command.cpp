@@ -27,6 +27,7 @@ frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& lin
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     StepLabel = NewLabel(this, "StepLabel", "Step No.");
     StepText = NewText(this, "StepText", 3);
+    StepLabel->setBuddy(StepText);
     JikFrame = NewFrame(this, "JikFrame", "Axis data");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
     auto* axes = new QHBoxLayout(JikFrame);

@@ -72,7 +72,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(1, 2, parent)
     rowTwips_.assign(2, kDefaultRowTwips);
     colTwips_.assign(2, kDefaultColTwips);
     colAlign_.assign(2, kGeneral);
-    headers_.assign(2, QString());
+    addHeaderCells();
     scale_ = TwipsScale::of(*this);
     applySizes();
     syncCurrent();
@@ -104,12 +104,24 @@ void FlexGrid::setCols(int n)
     n = std::max(n, 1);
     colTwips_.resize(static_cast<size_t>(n), colTwips_.back());
     colAlign_.resize(static_cast<size_t>(n), kGeneral);
-    headers_.resize(static_cast<size_t>(n));
     syncing_ = true;
     setColumnCount(n);
     syncing_ = false;
+    addHeaderCells();
     applySizes();
     clampCurrent();
+}
+
+void FlexGrid::addHeaderCells()
+{
+    for (int c = 0; c < columnCount(); ++c)
+        if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem);
+}
+
+QString FlexGrid::header(int col) const
+{
+    const QTableWidgetItem* h = horizontalHeaderItem(col);
+    return h ? h->text() : QString();
 }
 
 void FlexGrid::clampCurrent()
@@ -134,7 +146,7 @@ void FlexGrid::syncCurrent()
 std::string FlexGrid::TextMatrix(int row, int col) const
 {
     if (!inside(row, col)) return {};
-    if (row == 0) return headers_[static_cast<size_t>(col)].toStdString();
+    if (row == 0) return header(col).toStdString();
     const QTableWidgetItem* it = item(row - 1, col);
     return it ? it->text().toStdString() : std::string();
 }
@@ -143,8 +155,9 @@ void FlexGrid::setTextMatrix(int row, int col, const std::string& text)
 {
     if (!inside(row, col)) return;
     if (row == 0) {
-        headers_[static_cast<size_t>(col)] = QString::fromStdString(text);
-        horizontalHeader()->viewport()->update();
+        // The header's own item: the header redraws it, and its model answers it as the
+        // column's caption to assistive tools (without one they read the column number).
+        horizontalHeaderItem(col)->setText(QString::fromStdString(text));
         return;
     }
     cell(row, col)->setText(QString::fromStdString(text));
@@ -334,7 +347,7 @@ QString FlexGrid::ShownHeader(int col) const
 {
     if (!inside(0, col)) return {};
     const int room = horizontalHeader()->sectionSize(col) - 2 * kHeaderMargin;
-    return horizontalHeader()->fontMetrics().elidedText(headers_[static_cast<size_t>(col)], Qt::ElideRight, room);
+    return horizontalHeader()->fontMetrics().elidedText(header(col), Qt::ElideRight, room);
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* e)

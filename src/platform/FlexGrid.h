@@ -91,6 +91,9 @@ private:
     static constexpr int kHeaderMargin = 2; // pixels either side of a header caption
 
     QTableWidgetItem* cell(int row, int col);
+    // Every column holds a header item, its caption (row 0) kept in it.
+    void addHeaderCells();
+    QString header(int col) const;
     void applySizes();
     // Puts the view's current cell on row_/col_ without raising anything.
     void syncCurrent();
@@ -104,7 +107,6 @@ private:
     std::vector<int> rowTwips_;
     std::vector<int> colTwips_;
     std::vector<int> colAlign_;
-    std::vector<QString> headers_;
     int widthTwips_ = -1;
     int heightTwips_ = -1;
     TwipsScale scale_;

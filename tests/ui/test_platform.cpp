@@ -1,10 +1,16 @@
-// The grid and the message box of the platform layer.
+// The grid, the message box and the accessible names of the platform layer.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +23,7 @@
 #include "UiFixture.h"
 #include "platform/FlexGrid.h"
 #include "platform/MessageBox.h"
+#include "shared/ui/FormBase.h"
 
 using namespace posmod;
 
@@ -188,6 +195,60 @@ TEST(FlexGrid, CaptionsFitColumnsLaidForTheLayoutsFontInAnyFont)
     g.setColWidth(2, 600);
     EXPECT_NE(g.ShownHeader(2).toStdString(), "Current data(Hex)");
     EXPECT_TRUE(g.ShownHeader(2).endsWith(QChar(0x2026)));
+}
+
+// What an assistive tool reads: a column header, a frame, an option, a check box, a command
+// button and a label by the caption shown now, also one set after the control was made; an
+// empty caption by nothing, not by the frame around the control.
+TEST(CaptionNames, CaptionsSetLaterAreAnnouncedAsShown)
+{
+    test::app();
+    const auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+    QWidget window;
+    QGroupBox* outer = NewFrame(&window, "Outer", "Module");
+    FlexGrid* grid = NewGrid(outer, "Grid");
+    const auto headers = [&] {
+        QStringList shown;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(grid);
+        for (int c = 0; c < i->childCount(); ++c)
+            if (i->child(c)->role() == QAccessible::ColumnHeader) shown << i->child(c)->text(QAccessible::Name);
+        return shown;
+    };
+    grid->setCols(3);
+    EXPECT_EQ(headers(), QStringList({"", "", ""})) << "not the column numbers";
+    grid->setTextMatrix(0, 0, "No.");
+    grid->setTextMatrix(0, 2, "Current data(Hex)");
+    EXPECT_EQ(headers(), QStringList({"No.", "", "Current data(Hex)"}));
+    grid->setTextMatrix(0, 2, "Current data(Dec)");
+    EXPECT_EQ(headers(), QStringList({"No.", "", "Current data(Dec)"}));
+
+    QGroupBox* inner = NewFrame(outer, "Inner", "Hex / Dec Display");
+    struct Case {
+        QWidget* control;
+        std::function<void(const QString&)> setCaption;
+    };
+    QRadioButton* option = NewOption(inner, "Option", "Hex display");
+    QCheckBox* check = NewCheck(inner, "Check", "X axis");
+    QPushButton* button = NewButton(inner, "Button", "Execute");
+    QLabel* label = NewLabel(inner, "Label", "Step");
+    const Case cases[] = {
+        {inner, [&](const QString& t) { inner->setTitle(t); }},
+        {option, [&](const QString& t) { option->setText(t); }},
+        {check, [&](const QString& t) { check->setText(t); }},
+        {button, [&](const QString& t) { button->setText(t); }},
+        {label, [&](const QString& t) { label->setText(t); }},
+    };
+    for (const Case& c : cases) {
+        const std::string which = c.control->objectName().toStdString();
+        c.setCaption("Cancel(&C)");
+        EXPECT_EQ(name(c.control), c.control == label ? "Cancel(&C)" : "Cancel(C)") << which;
+        c.setCaption("");
+        EXPECT_EQ(name(c.control), "") << which << " is not announced as its frame";
+    }
+    // Paired with a box, a label draws its mnemonic.
+    label->setBuddy(NewText(inner, "Box"));
+    label->setText("Port number (&P)");
+    EXPECT_EQ(name(label), "Port number (P)");
 }
 
 TEST(FlexGrid, CellsAreNeverEditedInPlace)

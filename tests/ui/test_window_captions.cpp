@@ -4,28 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTabBar>
 
 #include "UiFixture.h"
-#include "control/ui/frmSeigyoZ4Data.h"
-#include "control/ui/frmStatus7W_Reg.h"
-#include "control/ui/frmStatusJV_Reg.h"
-#include "control/ui/frmStatusZr4_Reg.h"
+#include "WindowWalk.h"
 #include "platform/FlexGrid.h"
-#include "positioning/ui/frmStepSet.h"
-#include "shared/FormNumbers.h"
-#include "shared/ui/FormBase.h"
-#include "shared/ui/frmAxisName.h"
-#include "shared/ui/frmInsSetting.h"
-#include "shared/ui/frmSetting.h"
-#include "shared/ui/frmVerRev.h"
-#include "transfer/ui/frmCsvRead.h"
-#include "transfer/ui/frmWaitDisp.h"
 
 using namespace posmod;
 
@@ -87,19 +73,11 @@ protected:
         QApplication::setFont(saved);
     }
 
-    // Shows a window, then again in decimal display where it has one (other header captions).
-    void check(QWidget* w, std::vector<std::string>& cut)
+    static void check(QWidget& w, std::vector<std::string>& cut)
     {
-        if (auto* f = dynamic_cast<FormBase*>(w)) f->Form_Load();
-        w->show();
-        QCoreApplication::processEvents();
-        for (const std::string& c : CutCaptions(w)) cut.push_back(c);
-        for (QRadioButton* dec : w->findChildren<QRadioButton*>())
-            if (dec->text() == "Dec display" && dec->isEnabled()) {
-                dec->click();
-                for (const std::string& c : CutCaptions(w)) cut.push_back(c + " (Dec display)");
-            }
-        w->hide();
+        test::ForEachShowing(w, [&](const std::string& showing) {
+            for (const std::string& c : CutCaptions(&w)) cut.push_back(c + showing);
+        });
     }
 };
 
@@ -113,34 +91,7 @@ TEST_P(CaptionsFit, EveryWindowOfEveryModelShowsItsCaptionsWhole)
         chooseModel(main, model);
         const std::string which = " with " + main.CpuCombo->currentText().toStdString();
         std::vector<std::string> here;
-        main.show();
-        for (const std::string& c : CutCaptions(&main)) here.push_back(c);
-        for (int n = 1; n < form::kCount; ++n)
-            if (QWidget* w = forms->form(n)) check(w, here);
-        frmStepSet steps(forms->pub, forms->messages(), &main);
-        check(&steps, here);
-        frmCsvRead store(forms->pub, forms->messages(), &main);
-        check(&store, here);
-        frmStatusJV_Reg statusJV(forms->pub, &main);
-        check(&statusJV, here);
-        frmStatus7W_Reg status7W(forms->pub, &main);
-        check(&status7W, here);
-        frmStatusZr4_Reg statusZr4(forms->pub, &main);
-        check(&statusZr4, here);
-        // Every field of the data dialog in use: a linear move of all four axes.
-        forms->pub.Z4CommandIndex = 8;
-        forms->pub.Z4AxisMask = 15;
-        frmSeigyoZ4Data data(forms->pub, forms->messages(), &main);
-        check(&data, here);
-        check(&forms->WaitDisp(), here);
-        frmSetting rs(forms->pub, forms->messages(), forms->MSComm1, &main);
-        check(&rs, here);
-        frmInsSetting eth(forms->pub, forms->messages(), &main);
-        check(&eth, here);
-        frmAxisName names(forms->pub, forms->messages(), &main);
-        check(&names, here);
-        frmVerRev version(&main);
-        check(&version, here);
+        test::ForEveryWindow(*forms, [&](QWidget& w) { check(w, here); });
         for (const std::string& c : here) cut.push_back(c + which);
     }
     for (const std::string& c : cut) ADD_FAILURE() << "cut: " << c;

@@ -123,6 +123,7 @@ void StepCmdBase::NewStepCommands(std::span<QRadioButton*> options, std::span<QL
             const auto k = static_cast<size_t>(f);
             texts[k] = NewText(SeigyoFrame, QString("SeigyoText%1").arg(f + 1), kStepTextMaxLength);
             FitTextWidth(texts[k], kStepTextMaxLength);
+            CaptionBy(texts[k], options[i]); // the command the step is for; "Step" is its unit
             labels[k] = NewLabel(SeigyoFrame, QString("Label%1").arg(f + 1), "Step");
             rows->addWidget(texts[k], static_cast<int>(i), 1);
             rows->addWidget(labels[k], static_cast<int>(i), 2);

@@ -41,6 +41,7 @@ frmSeigyoZ4Cmd::frmSeigyoZ4Cmd(Public& pub, WindowShell& shell, LinkOps& link, T
         SeigyoText[i] = NewText(DaSetFrame, ArrayName("SeigyoText", k), kZ4SubTextMaxLength);
         FitTextWidth(SeigyoText[i], 5); // the longest field takes a pulse count of five digits
         BLabel[i] = NewLabel(DaSetFrame, ArrayName("BLabel", k), "");
+        FLabel[i]->setBuddy(SeigyoText[i]);
         fields->addWidget(FLabel[i], k, 0);
         fields->addWidget(SeigyoText[i], k, 1);
         fields->addWidget(BLabel[i], k, 2);

@@ -34,6 +34,7 @@ frmSeigyoZ4Data::frmSeigyoZ4Data(Public& pub, MessageSink& messages, QWidget* pa
                                      Z4DataRow_Label(a, r).c_str());
             SeText[k][i] = NewText(this, ArrayName(("SeText" + suffix).toUtf8().constData(), r), Z4DataRow_MaxLength(r));
             FitTextWidth(SeText[k][i], Z4DataRow_MaxLength(r));
+            SeLabel[k][i]->setBuddy(SeText[k][i]);
             table->addWidget(SeLabel[k][i], r + 1, 2 * a);
             table->addWidget(SeText[k][i], r + 1, 2 * a + 1);
         }

@@ -18,6 +18,8 @@ frmStepSet::frmStepSet(Public& pub, MessageSink& messages, QWidget* parent)
     RangeDialog_Setup(this, "frmStepSet", "Step cnt setting");
     Label2 = NewLabel(this, "Label2", "Step No.");
     NewStepPair(this, StepText, Label3, 0);
+    Label2->setBuddy(StepText[0]);
+    CaptionBy(StepText[1], Label2); // the end of the range: "~" only marks it
     QHBoxLayout* buttons = NewOkCancel(this, StepCommand, "StepCommand", CancelCommand);
     connect(StepCommand, &QPushButton::clicked, this, &frmStepSet::StepCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmStepSet::CancelCommand_Click);

@@ -29,6 +29,7 @@ frmTeach_Command::frmTeach_Command(Public& pub, WindowShell& shell, LinkOps& lin
     // No length limit: a step typed with leading zeros or far out of range must reach the
     // checks whole, or another step would be taught without a word.
     StepText = NewText(this, "StepText");
+    StepLabel->setBuddy(StepText);
     JikFrame = NewFrame(this, "JikFrame", "Axis data");
     static const char* const kAxes[4] = {"A axis", "B axis", "C axis", "D axis"};
     auto* axes = new QHBoxLayout(JikFrame);

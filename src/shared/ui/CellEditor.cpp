@@ -99,6 +99,7 @@ CellEditor::CellEditor(QLineEdit* box, QComboBox* list, std::vector<FlexGrid*> g
         connect(g, &FlexGrid::RowColChange, this, [this, i] { onCellChange(i); });
         connect(g, &FlexGrid::KeyPress, this, [this, i](int k) { onGridKey(i, k); });
         connect(g, &FlexGrid::Scroll, this, [this, i] { onScroll(i); });
+        connect(g->model(), &QAbstractItemModel::headerDataChanged, this, &CellEditor::nameOverlays);
         guardPresses(g->verticalScrollBar());
         guardPresses(g->horizontalScrollBar());
         // The overlays follow their grid when it or a window around it moves, resizes,
@@ -278,6 +279,16 @@ void CellEditor::lay(int i)
         unlayList();
         break;
     }
+    nameOverlays();
+}
+
+void CellEditor::nameOverlays()
+{
+    const auto caption = [this](const Cell& c) {
+        return c.grid < 0 ? QString() : QString::fromStdString(grid(c.grid)->TextMatrix(0, c.col));
+    };
+    box_->setAccessibleName(caption(boxCell_));
+    if (list_) list_->setAccessibleName(caption(listCell_));
 }
 
 void CellEditor::unlayBox()

@@ -113,6 +113,8 @@ private:
     void unlayList();
     // Shows or hides the laid overlays as their cells are in view, at their cells' places.
     void place();
+    // The overlays go by the captions of the columns they cover, as a person reads the cells.
+    void nameOverlays();
 
     bool boxKey(EditKey key);
     // Ends the entry for a way out that is not a key: checked, committed when it holds a

@@ -1,5 +1,6 @@
 #include "shared/ui/FormBase.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/AccessibleNames.h"
 #include "platform/FlexGrid.h"
 #include "shared/Conversions.h"
 #include "shared/ModelTable.h"
@@ -99,6 +101,7 @@ QString ArrayName(const char* name, int index) { return QString("%1(%2)").arg(na
 
 QPushButton* NewButton(QWidget* parent, const QString& name, const char* caption)
 {
+    UseCaptionNames();
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
@@ -107,6 +110,7 @@ QPushButton* NewButton(QWidget* parent, const QString& name, const char* caption
 
 QGroupBox* NewFrame(QWidget* parent, const QString& name, const char* caption)
 {
+    UseCaptionNames();
     auto* f = new QGroupBox(QString::fromUtf8(caption), parent);
     f->setObjectName(name);
     return f;
@@ -114,6 +118,7 @@ QGroupBox* NewFrame(QWidget* parent, const QString& name, const char* caption)
 
 QRadioButton* NewOption(QWidget* parent, const QString& name, const char* caption, bool checked)
 {
+    UseCaptionNames();
     auto* o = new QRadioButton(QString::fromUtf8(caption), parent);
     o->setObjectName(name);
     o->setChecked(checked);
@@ -122,6 +127,7 @@ QRadioButton* NewOption(QWidget* parent, const QString& name, const char* captio
 
 QCheckBox* NewCheck(QWidget* parent, const QString& name, const char* caption)
 {
+    UseCaptionNames();
     auto* c = new QCheckBox(QString::fromUtf8(caption), parent);
     c->setObjectName(name);
     return c;
@@ -129,6 +135,7 @@ QCheckBox* NewCheck(QWidget* parent, const QString& name, const char* caption)
 
 QLabel* NewLabel(QWidget* parent, const QString& name, const char* caption)
 {
+    UseCaptionNames();
     auto* l = new QLabel(QString::fromUtf8(caption), parent);
     l->setObjectName(name);
     return l;
@@ -154,6 +161,14 @@ QComboBox* NewCombo(QWidget* parent, const QString& name)
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
     return c;
+}
+
+void CaptionBy(QWidget* box, const QWidget* caption)
+{
+    QString text;
+    if (auto* b = qobject_cast<const QAbstractButton*>(caption)) text = ShownCaption(b->text());
+    if (auto* l = qobject_cast<const QLabel*>(caption)) text = l->buddy() ? ShownCaption(l->text()) : l->text();
+    box->setAccessibleName(text);
 }
 
 QGroupBox* NewHexDecFrame(QWidget* parent, const char* name, Qt::Orientation o, QRadioButton*& hex,

@@ -52,6 +52,10 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const char* caption);
 QLineEdit* NewText(QWidget* parent, const QString& name, int maxLength = 0);
 FlexGrid* NewGrid(QWidget* parent, const QString& name);
 QComboBox* NewCombo(QWidget* parent, const QString& name);
+// A box that a person reads by the caption of another control than a label of its own (the
+// option it belongs to, the label of the row it shares): announced by that caption, as it is
+// when this is called. A box with a label of its own takes the label's through QLabel::setBuddy.
+void CaptionBy(QWidget* box, const QWidget* caption);
 
 // The option frames of the editors; their controls stand in a column (Qt::Vertical) or a row.
 // "Hex / Dec Display": Hex display (checked) or Dec display.

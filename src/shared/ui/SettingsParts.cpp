@@ -55,6 +55,7 @@ void NewNetworkFrame(QWidget* parent, NetworkControls& c, std::function<void(int
     for (int i = 0; i < 2; ++i) {
         grid->addWidget(c.LoopLabel[static_cast<size_t>(i)], i, 1);
         grid->addWidget(c.LoopText[static_cast<size_t>(i)], i, 2);
+        c.LoopLabel[static_cast<size_t>(i)]->setBuddy(c.LoopText[static_cast<size_t>(i)]);
         QObject::connect(c.NetworkOption[static_cast<size_t>(i)], &QRadioButton::toggled, c.frame,
                          [onNetwork, i](bool on) {
                              if (on) onNetwork(i);
@@ -68,6 +69,7 @@ void NewStationFrame(QWidget* parent, StationControls& c, std::function<void(int
     c.StationOption[0] = NewOption(c.frame, ArrayName("StationOption", 0), "None");
     c.StationOption[1] = NewOption(c.frame, ArrayName("StationOption", 1), "Station No.");
     c.StationText = NewText(c.frame, "StationText", 2);
+    CaptionBy(c.StationText, c.StationOption[1]);
     auto* grid = new QGridLayout(c.frame);
     grid->addWidget(c.StationOption[0], 0, 0);
     grid->addWidget(c.StationOption[1], 1, 0);
@@ -92,6 +94,7 @@ void NewRusFrame(QWidget* parent, RusControls& c)
         list = NewCombo(c.frame, ArrayName("Rus_Combo", i));
         grid->addWidget(labels[i], 0, i);
         grid->addWidget(list, 1, i);
+        labels[i]->setBuddy(list);
     }
 }
 

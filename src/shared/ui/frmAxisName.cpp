@@ -28,6 +28,7 @@ frmAxisName::frmAxisName(Public& pub, MessageSink& messages, QWidget* parent)
         const auto i = static_cast<size_t>(k);
         AxisLabel[i] = NewLabel(this, ArrayName("AxisLabel", k), AxisLabel_Text(ModelFamily::FourAxis, k).c_str());
         AxisText[i] = NewText(this, ArrayName("AxisText", k));
+        AxisLabel[i]->setBuddy(AxisText[i]);
         grid->addWidget(AxisLabel[i], k, 0);
         grid->addWidget(AxisText[i], k, 1);
     }

@@ -49,6 +49,9 @@ frmInsSetting::frmInsSetting(Public& pub, MessageSink& messages, QWidget* parent
     Label8->setBuddy(IPText[3]);
     Label3->setBuddy(IPText[5]);
     Label10->setBuddy(IPText[7]);
+    // The second octet of a row goes by the row's label too.
+    CaptionBy(IPText[4], Label8);
+    CaptionBy(IPText[6], Label3);
 
     auto* mod = new QGridLayout(ModuleFrame);
     mod->addWidget(Label1[0], 0, 0);

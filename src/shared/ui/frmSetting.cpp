@@ -35,6 +35,8 @@ frmSetting::frmSetting(Public& pub, MessageSink& messages, SerialPort& comm, QWi
     BitCombo = NewCombo(CommFrame, "BitCombo");
     PoLabel = NewLabel(CommFrame, "PoLabel", "Port No");
     PortCombo = NewCombo(CommFrame, "PortCombo");
+    TrLabel->setBuddy(BitCombo);
+    PoLabel->setBuddy(PortCombo);
     NewRusFrame(this, rus_);
     DataSetCommand = NewButton(this, "DataSetCommand", "OK(&O)");
     DataSetCommand->setDefault(true);

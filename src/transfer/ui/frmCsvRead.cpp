@@ -24,6 +24,8 @@ frmCsvRead::frmCsvRead(Public& pub, MessageSink& messages, QWidget* parent)
     JikCombo = NewCombo(this, "JikCombo");
     Label2 = NewLabel(this, "Label2", "Automatic operation step");
     NewStepPair(this, StepText, Label3, 3);
+    Label2->setBuddy(StepText[0]);
+    CaptionBy(StepText[1], Label2); // the end of the range: "~" only marks it
     QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
     connect(DefaultCommand, &QPushButton::clicked, this, &frmCsvRead::DefaultCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmCsvRead::CancelCommand_Click);

@@ -105,7 +105,7 @@ Figures run(Forms& f, const QTemporaryDir& dir, int steps, int runs)
         e->close();
     }
     // A file's worth of values for every point of the window, all four axes, all items.
-    Zr4AutoCsvData file;
+    Z4AutoCsvData file;
     for (size_t a = 0; a < 4; ++a)
         for (int pt = 0; pt < steps; ++pt)
             for (size_t i = 0; i < 7; ++i)

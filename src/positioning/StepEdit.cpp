@@ -238,7 +238,7 @@ int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p)
     return left;
 }
 
-int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4AutoCsvData& data)
+int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Z4AutoCsvData& data)
 {
     int left = 0;
     for (int a = 0; a < kZr4Axes; ++a) {

@@ -11,7 +11,7 @@
 #include "shared/EntryCheck.h"
 #include "shared/Grid.h"
 #include "shared/Public.h"
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
@@ -74,6 +74,6 @@ int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p);
 // point p of axis a into Setting row 2p + 2 of grid a, item i into column i + 2, merged into
 // what the grids hold. Values pass their column's form; points outside the grid and values
 // that fail are left out. Returns how many were left out.
-int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Zr4AutoCsvData& data);
+int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Z4AutoCsvData& data);
 
 } // namespace posmod

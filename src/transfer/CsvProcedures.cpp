@@ -150,30 +150,30 @@ bool CsvProcedures::CsvAuto_Write7WSub(bool currentData)
 // ---- four-axis files ------------------------------------------------------------------------
 
 namespace {
-void applyNames(Public& p, const Zr4AxisNames& names)
+void applyNames(Public& p, const Z4AxisNames& names)
 {
     for (size_t a = 0; a < names.size(); ++a)
         if (names[a]) p.set.AxisName[a] = *names[a];
 }
 } // namespace
 
-uint8_t CsvProcedures::ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data)
+uint8_t CsvProcedures::ZR4_PrmCsvData_ReadSub(Z4PrmCsvData& data)
 {
     const std::string name = askName(false);
     if (name.empty()) return 0;
-    Zr4AxisNames names;
-    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Zr4PrmCsv_Read(bytes, names, data, line); }))
+    Z4AxisNames names;
+    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Z4PrmCsv_Read(bytes, names, data, line); }))
         return 0;
     applyNames(pub_, names);
     return 1;
 }
 
-uint8_t CsvProcedures::ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data)
+uint8_t CsvProcedures::ZR4_AutCsvData_ReadSub(Z4AutoCsvData& data)
 {
     const std::string name = askName(false);
     if (name.empty()) return 0;
-    Zr4AxisNames names;
-    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Zr4AutoCsv_Read(bytes, names, data, line); }))
+    Z4AxisNames names;
+    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Z4AutoCsv_Read(bytes, names, data, line); }))
         return 0;
     applyNames(pub_, names);
     return 1;

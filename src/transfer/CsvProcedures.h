@@ -15,7 +15,7 @@
 #include "shared/Pointer.h"
 #include "shared/Public.h"
 #include "shared/Runtime.h"
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
@@ -45,8 +45,8 @@ public:
 
     // The four-axis files: the readers fill the caller's array and the axis names (1 read, 0
     // not, said as above); the writers save the four-axis editors' grids.
-    uint8_t ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data);
-    uint8_t ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data);
+    uint8_t ZR4_PrmCsvData_ReadSub(Z4PrmCsvData& data);
+    uint8_t ZR4_AutCsvData_ReadSub(Z4AutoCsvData& data);
     bool CsvData_WriteZ4Sub(bool currentData);
     bool CsvAuto_WriteZ4Sub(bool currentData);
     bool CsvData_WriteZ4Sub(const EditorTable& editor, bool currentData);

@@ -12,7 +12,7 @@
 #include "transfer/CsvFiles.h"
 #include "transfer/Transfer.h"
 #include "transfer/Z4TransferCsv.h"
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 

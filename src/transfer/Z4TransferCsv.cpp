@@ -8,7 +8,7 @@
 #include "params/ParamOptions.h"
 #include "positioning/StepLayout.h"
 #include "shared/Conversions.h"
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
@@ -49,7 +49,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load, int* fa
         std::string keyField, value;
         if (utf8Length(f) == 1) {
             int axis = 0, row = 0;
-            if (!Zr4Csv_Axis(f, axis) || !in.next(keyField) || !CsvDecimalField(keyField, row) || row < 1 ||
+            if (!Z4Csv_Axis(f, axis) || !in.next(keyField) || !CsvDecimalField(keyField, row) || row < 1 ||
                 row > kZr4ParamRows || !in.next(value))
                 return in.failed(failedLine);
             if (equalsNoCase(value, "NOP")) return CsvRead::NoData;
@@ -65,7 +65,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load, int* fa
             continue;
         }
         int axis = 0, step = 0, item = 0;
-        if (!Zr4Csv_StepKey(f, axis, step) || step > kLastStep || !in.next(keyField) ||
+        if (!Z4Csv_StepKey(f, axis, step) || step > kLastStep || !in.next(keyField) ||
             !CsvDecimalField(keyField, item) || item >= kZr4Items || !in.next(value))
             return in.failed(failedLine);
         if (equalsNoCase(value, "NOP")) return CsvRead::NoData;
@@ -127,7 +127,7 @@ CsvRead Z4TransferCsv_Read(std::string_view bytes, Z4TransferLoad& load, int* fa
 std::string Z4TransferCsv_Text(const Public& p, const std::vector<int>& axes, int kind, int first, int last)
 {
     CsvText out;
-    Zr4Csv_AxisLines(out, p.set.AxisName);
+    Z4Csv_AxisLines(out, p.set.AxisName);
     if (kind == 0 || kind == 1) {
         for (int axis : axes) {
             const auto& words = p.Z4PrmData[static_cast<size_t>(axis)];

@@ -11,7 +11,7 @@
 #include "shared/RegisterTable.h"
 #include "transfer/CsvFiles.h"
 #include "transfer/Z4TransferCsv.h"
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
@@ -61,12 +61,12 @@ inline std::string registerCsvFuzzCheck(const std::string& bytes)
 }
 
 // The two four-axis readers of the editors.
-inline std::string zr4CsvFuzzCheck(const std::string& bytes)
+inline std::string z4CsvFuzzCheck(const std::string& bytes)
 {
     {
-        Zr4AxisNames names;
-        Zr4PrmCsvData data;
-        if (Zr4PrmCsv_Read(bytes, names, data) == CsvRead::Ok) {
+        Z4AxisNames names;
+        Z4PrmCsvData data;
+        if (Z4PrmCsv_Read(bytes, names, data) == CsvRead::Ok) {
             CsvText out;
             for (int a = 0; a < kZr4Axes; ++a)
                 if (names[static_cast<size_t>(a)])
@@ -74,15 +74,15 @@ inline std::string zr4CsvFuzzCheck(const std::string& bytes)
             for (int a = 0; a < kZr4Axes; ++a)
                 for (int row = 1; row <= kZr4ParamRows; ++row)
                     if (!data(a, row).empty()) out.record(std::to_string(a), std::to_string(row), data(a, row));
-            Zr4AxisNames backNames;
-            Zr4PrmCsvData back;
-            if (Zr4PrmCsv_Read(out.bytes(), backNames, back) != CsvRead::Ok) return "rewritten parameters failed";
+            Z4AxisNames backNames;
+            Z4PrmCsvData back;
+            if (Z4PrmCsv_Read(out.bytes(), backNames, back) != CsvRead::Ok) return "rewritten parameters failed";
             if (backNames != names || back.cells != data.cells) return "parameters changed";
         }
     }
-    Zr4AxisNames names;
-    Zr4AutoCsvData data;
-    if (Zr4AutoCsv_Read(bytes, names, data) == CsvRead::Ok) {
+    Z4AxisNames names;
+    Z4AutoCsvData data;
+    if (Z4AutoCsv_Read(bytes, names, data) == CsvRead::Ok) {
         CsvText out;
         for (int a = 0; a < kZr4Axes; ++a)
             if (names[static_cast<size_t>(a)])
@@ -94,9 +94,9 @@ inline std::string zr4CsvFuzzCheck(const std::string& bytes)
                         std::string point = hexText(static_cast<uint64_t>(p));
                         out.record(std::to_string(a) + Hex3_Zero(point), std::to_string(i), data(a, p, i));
                     }
-        Zr4AxisNames backNames;
-        Zr4AutoCsvData back;
-        if (Zr4AutoCsv_Read(out.bytes(), backNames, back) != CsvRead::Ok) return "rewritten steps failed";
+        Z4AxisNames backNames;
+        Z4AutoCsvData back;
+        if (Z4AutoCsv_Read(out.bytes(), backNames, back) != CsvRead::Ok) return "rewritten steps failed";
         if (backNames != names || back.cells != data.cells) return "steps changed";
     }
     return {};

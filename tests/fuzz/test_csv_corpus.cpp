@@ -5,5 +5,5 @@
 #include "CsvFuzzCheck.h"
 
 TEST(FuzzCorpus, RegisterCsv) { posmod::ReplayCorpus("register_csv", posmod::registerCsvFuzzCheck); }
-TEST(FuzzCorpus, Zr4Csv) { posmod::ReplayCorpus("zr4_csv", posmod::zr4CsvFuzzCheck); }
+TEST(FuzzCorpus, Z4Csv) { posmod::ReplayCorpus("z4_csv", posmod::z4CsvFuzzCheck); }
 TEST(FuzzCorpus, CsvLoad) { posmod::ReplayCorpus("csv_load", posmod::csvLoadFuzzCheck); }

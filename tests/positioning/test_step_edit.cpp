@@ -337,7 +337,7 @@ TEST(StepFile, TwoAxisRegisterRowsGoToTheirAxis)
 
 TEST(StepFile, FourAxisPointsIntoTheirRowsAndColumns)
 {
-    Zr4AutoCsvData data;
+    Z4AutoCsvData data;
     data(0, 0, 0) = "8000";
     data(1, 3, 5) = "fffffffe";
     data(2, 255, 6) = "1";

@@ -179,7 +179,7 @@ TEST(CsvDialogSteps, CancelIsQuietAndEndsBeforeTheWait)
     const Public before = rig.pub;
     EXPECT_EQ(rig.csv.CsvData_ReadSub(), 0);
     EXPECT_FALSE(rig.csv.CsvData_WriteJVSub(false));
-    Zr4PrmCsvData prm;
+    Z4PrmCsvData prm;
     EXPECT_EQ(rig.csv.ZR4_PrmCsvData_ReadSub(prm), 0);
     EXPECT_EQ(rig.pub.CsvFileName, "");
     EXPECT_TRUE(SameTable(rig.pub.reg, before.reg));
@@ -373,7 +373,7 @@ TEST(RegisterWrite, DecimalLimitsAreSigned32Bits)
 
 // ---- four-axis files: the writers -------------------------------------------------------------
 
-TEST(Zr4Write, ParametersOfOneAxisInDecimal)
+TEST(Z4CsvWrite, ParametersOfOneAxisInDecimal)
 {
     Rig rig(5);
     rig.pub.set.AxisName = {"A axis", "B axis", "C axis", "D axis"};
@@ -390,7 +390,7 @@ TEST(Zr4Write, ParametersOfOneAxisInDecimal)
     EXPECT_EQ(rig.saved(), golden("z4_params.csv"));
 }
 
-TEST(Zr4Write, StepsCountPointsFromTheGridsFirstStep)
+TEST(Z4CsvWrite, StepsCountPointsFromTheGridsFirstStep)
 {
     Rig rig(5);
     rig.pub.set.AxisName = {"A axis", "B axis", "C axis", "D axis"};
@@ -405,7 +405,7 @@ TEST(Zr4Write, StepsCountPointsFromTheGridsFirstStep)
     EXPECT_EQ(rig.saved(), golden("z4_steps.csv"));
 }
 
-TEST(Zr4Write, WithoutDataNeitherWriterCreatesAFile)
+TEST(Z4CsvWrite, WithoutDataNeitherWriterCreatesAFile)
 {
     Rig rig(5);
     std::vector<MemGrid> g(4, MemGrid(25, 10));
@@ -421,7 +421,7 @@ TEST(Zr4Write, WithoutDataNeitherWriterCreatesAFile)
 
 // ---- four-axis files: the readers -------------------------------------------------------------
 
-TEST(Zr4Read, ParameterFileRecordsAndNames)
+TEST(Z4CsvRead, ParameterFileRecordsAndNames)
 {
     struct Case {
         const char* name;
@@ -442,11 +442,11 @@ TEST(Zr4Read, ParameterFileRecordsAndNames)
         SCOPED_TRACE(c.name);
         Rig rig(5);
         rig.pub.set.AxisName = {"old A", "old B", "old C", "old D"};
-        Zr4PrmCsvData data;
+        Z4PrmCsvData data;
         data(3, 3) = "kept";
         rig.answerFile(c.bytes);
         ASSERT_EQ(rig.csv.ZR4_PrmCsvData_ReadSub(data), 1);
-        Zr4PrmCsvData expect;
+        Z4PrmCsvData expect;
         expect(3, 3) = "kept";
         for (const auto& [a, row, v] : c.cells) expect(a, row) = v;
         EXPECT_EQ(data.cells, expect.cells);
@@ -454,22 +454,22 @@ TEST(Zr4Read, ParameterFileRecordsAndNames)
     }
 }
 
-TEST(Zr4Read, PositioningFileRecordsAndNames)
+TEST(Z4CsvRead, PositioningFileRecordsAndNames)
 {
     Rig rig(5);
     rig.pub.set.AxisName = {"old A", "old B", "old C", "old D"};
-    Zr4AutoCsvData data;
+    Z4AutoCsvData data;
     rig.answerFile("A Axis,Alpha\r\nX Axis,dropped\r\n100A,0,0001\r\n100A,1,NOP\r\n30FF,6,00001000\r\n"
                    "2,1,Move to CW\r\n");
     ASSERT_EQ(rig.csv.ZR4_AutCsvData_ReadSub(data), 1);
-    Zr4AutoCsvData expect;
+    Z4AutoCsvData expect;
     expect(1, 10, 0) = "0001";
     expect(3, 255, 6) = "00001000";
     EXPECT_EQ(data.cells, expect.cells);
     EXPECT_EQ(rig.pub.set.AxisName, (std::array<std::string, 4>{"Alpha", "old B", "old C", "old D"}));
 }
 
-TEST(Zr4Read, RejectedFilesChangeNothing)
+TEST(Z4CsvRead, RejectedFilesChangeNothing)
 {
     const std::string registerFile = "X Axis,n\r\nY Axis,n\r\n1F01,0064,0000\r\n";
     const std::string autoFile = "A Axis,new\r\n100A,0,0001\r\n";
@@ -500,13 +500,13 @@ TEST(Zr4Read, RejectedFilesChangeNothing)
         rig.pub.set.AxisName = {"old A", "old B", "old C", "old D"};
         rig.answerFile(c.bytes);
         if (c.params) {
-            Zr4PrmCsvData data;
+            Z4PrmCsvData data;
             data(0, 1) = "kept";
-            const Zr4PrmCsvData before = data;
+            const Z4PrmCsvData before = data;
             EXPECT_EQ(rig.csv.ZR4_PrmCsvData_ReadSub(data), 0);
             EXPECT_EQ(data.cells, before.cells);
         } else {
-            Zr4AutoCsvData data;
+            Z4AutoCsvData data;
             data(1, 0, 0) = "kept";
             EXPECT_EQ(rig.csv.ZR4_AutCsvData_ReadSub(data), 0);
             EXPECT_EQ(data(1, 0, 0), "kept");
@@ -517,17 +517,17 @@ TEST(Zr4Read, RejectedFilesChangeNothing)
     }
 }
 
-TEST(Zr4Read, AParameterFileToThePositioningReaderGivesOnlyTheNames)
+TEST(Z4CsvRead, AParameterFileToThePositioningReaderGivesOnlyTheNames)
 {
     Rig rig(5);
-    Zr4AutoCsvData data;
+    Z4AutoCsvData data;
     rig.answerFile("A Axis,a\r\nB Axis,b\r\nC Axis,c\r\nD Axis,d\r\n0,1,Move to CW\r\n0,12,8000\r\n");
     ASSERT_EQ(rig.csv.ZR4_AutCsvData_ReadSub(data), 1);
-    EXPECT_EQ(data.cells, Zr4AutoCsvData().cells);
+    EXPECT_EQ(data.cells, Z4AutoCsvData().cells);
     EXPECT_EQ(rig.pub.set.AxisName, (std::array<std::string, 4>{"a", "b", "c", "d"}));
 }
 
-TEST(Zr4Read, WhatTheWritersSaveReadsBack)
+TEST(Z4CsvRead, WhatTheWritersSaveReadsBack)
 {
     Rig rig(5);
     rig.pub.set.AxisName = {"A,1", "B\r2", "C\n3", "D"};
@@ -544,15 +544,15 @@ TEST(Zr4Read, WhatTheWritersSaveReadsBack)
 
     rig.dialog.answers = {rig.dir.file("p2.csv", rig.writer.files[rig.dir.path("p.csv")]),
                           rig.dir.file("s2.csv", rig.writer.files[rig.dir.path("s.csv")])};
-    Zr4PrmCsvData prm;
-    Zr4AutoCsvData steps;
+    Z4PrmCsvData prm;
+    Z4AutoCsvData steps;
     ASSERT_EQ(rig.csv.ZR4_PrmCsvData_ReadSub(prm), 1);
     ASSERT_EQ(rig.csv.ZR4_AutCsvData_ReadSub(steps), 1);
-    Zr4PrmCsvData expectPrm;
+    Z4PrmCsvData expectPrm;
     expectPrm(3, 8) = "CW pulse / CCW pulse(Negative logic)";
     expectPrm(3, 21) = "80000000";
     EXPECT_EQ(prm.cells, expectPrm.cells);
-    Zr4AutoCsvData expectSteps;
+    Z4AutoCsvData expectSteps;
     expectSteps(0, 2, 6) = "00001234";
     EXPECT_EQ(steps.cells, expectSteps.cells);
     EXPECT_EQ(rig.pub.set.AxisName, (std::array<std::string, 4>{"A 1", "B 2", "C 3", "D"}));

@@ -43,8 +43,8 @@ public:
     void CsvData_Write7WSub(bool currentData) { s_.csv.CsvData_Write7WSub(currentData); }
     void CsvAuto_WriteJVSub(bool currentData) { s_.csv.CsvAuto_WriteJVSub(currentData); }
     void CsvAuto_Write7WSub(bool currentData) { s_.csv.CsvAuto_Write7WSub(currentData); }
-    uint8_t ZR4_PrmCsvData_ReadSub(Zr4PrmCsvData& data) { return s_.csv.ZR4_PrmCsvData_ReadSub(data); }
-    uint8_t ZR4_AutCsvData_ReadSub(Zr4AutoCsvData& data) { return s_.csv.ZR4_AutCsvData_ReadSub(data); }
+    uint8_t ZR4_PrmCsvData_ReadSub(Z4PrmCsvData& data) { return s_.csv.ZR4_PrmCsvData_ReadSub(data); }
+    uint8_t ZR4_AutCsvData_ReadSub(Z4AutoCsvData& data) { return s_.csv.ZR4_AutCsvData_ReadSub(data); }
     void CsvData_WriteZ4Sub(bool currentData) { s_.csv.CsvData_WriteZ4Sub(currentData); }
     void CsvAuto_WriteZ4Sub(bool currentData) { s_.csv.CsvAuto_WriteZ4Sub(currentData); }
 

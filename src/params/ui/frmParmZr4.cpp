@@ -170,7 +170,7 @@ void frmParmZr4::ParmZ4Csv_Cmd1_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmZr4, false);
-    Zr4PrmCsvData data;
+    Z4PrmCsvData data;
     if (csv_ && csv_->ZR4_PrmCsvData_ReadSub(data) == 1) {
         HexZ4Option->setChecked(true);
         QCoreApplication::processEvents();

@@ -68,7 +68,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     connect(Teach_Command, &QPushButton::clicked, this, &frmAutoRunZr4Mode::Teach_Command_Click);
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoZ4Csv_Cmd1, &QPushButton::clicked, this, [this] {
-        auto data = std::make_shared<Zr4AutoCsvData>();
+        auto data = std::make_shared<Z4AutoCsvData>();
         CsvLoad_Run([this, data] { return csv_ && csv_->ZR4_AutCsvData_ReadSub(*data) == 1; },
                     [this, data] {
                         return StepZr4_FileMerge(

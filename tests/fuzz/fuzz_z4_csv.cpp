@@ -4,5 +4,5 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    return posmod::FuzzOne(posmod::zr4CsvFuzzCheck, data, size);
+    return posmod::FuzzOne(posmod::z4CsvFuzzCheck, data, size);
 }

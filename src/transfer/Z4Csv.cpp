@@ -1,4 +1,4 @@
-#include "transfer/Zr4Csv.h"
+#include "transfer/Z4Csv.h"
 
 #include <algorithm>
 
@@ -39,26 +39,26 @@ bool wordCell(const std::string& cell, bool decimal, bool eightDigits, std::stri
 
 } // namespace
 
-bool Zr4Csv_Axis(const std::string& field, int& axis)
+bool Z4Csv_Axis(const std::string& field, int& axis)
 {
     if (field.size() != 1 || field[0] < '0' || field[0] > '3') return false;
     axis = field[0] - '0';
     return true;
 }
 
-bool Zr4Csv_StepKey(const std::string& field, int& axis, int& step)
+bool Z4Csv_StepKey(const std::string& field, int& axis, int& step)
 {
-    if (field.size() != 4 || !Zr4Csv_Axis(field.substr(0, 1), axis)) return false;
+    if (field.size() != 4 || !Z4Csv_Axis(field.substr(0, 1), axis)) return false;
     const std::string digits = field.substr(1);
     if (!isHexText(digits)) return false;
     step = static_cast<int>(*hexValue(digits));
     return true;
 }
 
-CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data, int* failedLine)
+CsvRead Z4PrmCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4PrmCsvData& data, int* failedLine)
 {
     const std::vector<CsvField> fields = CsvFields_Split(bytes);
-    Zr4AxisNames readNames = names;
+    Z4AxisNames readNames = names;
     std::string f;
     {
         // Pass 1: the names standing before the first record.
@@ -75,7 +75,7 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
             break;
         }
     }
-    Zr4PrmCsvData read = data;
+    Z4PrmCsvData read = data;
     CsvFieldStream in(fields);
     while (in.next(f)) {
         if (nameKey(f) >= 0) {
@@ -85,7 +85,7 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
         if (utf8Length(f) != 1) break;
         int axis = 0, row = 0;
         std::string rowField, value;
-        if (!Zr4Csv_Axis(f, axis) || !in.next(rowField) || !CsvDecimalField(rowField, row) || row < 1 ||
+        if (!Z4Csv_Axis(f, axis) || !in.next(rowField) || !CsvDecimalField(rowField, row) || row < 1 ||
             row > kZr4ParamRows || !in.next(value))
             return in.failed(failedLine);
         if (!isNop(value)) read(axis, row) = value;
@@ -95,9 +95,9 @@ CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvDat
     return CsvRead::Ok;
 }
 
-CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data, int* failedLine)
+CsvRead Z4AutoCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4AutoCsvData& data, int* failedLine)
 {
-    Zr4AxisNames readNames = names;
+    Z4AxisNames readNames = names;
     // The records are kept aside and applied once the whole file has been read.
     struct Cell {
         int axis, point, item;
@@ -120,7 +120,7 @@ CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvD
         }
         int axis = 0, point = 0, item = 0;
         std::string itemField, value;
-        if (!Zr4Csv_StepKey(f, axis, point) || point >= kZr4Points || !in.next(itemField) ||
+        if (!Z4Csv_StepKey(f, axis, point) || point >= kZr4Points || !in.next(itemField) ||
             !CsvDecimalField(itemField, item) || item >= kZr4Items || !in.next(value))
             return in.failed(failedLine);
         if (!isNop(value)) cells.push_back({axis, point, item, std::move(value)});
@@ -130,7 +130,7 @@ CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvD
     return CsvRead::Ok;
 }
 
-void Zr4Csv_AxisLines(CsvText& out, const std::array<std::string, 4>& axisName)
+void Z4Csv_AxisLines(CsvText& out, const std::array<std::string, 4>& axisName)
 {
     for (int a = 0; a < kZr4Axes; ++a)
         out.line(std::string(kNameKeys[a]) + "," + CsvAxisNameField(axisName[static_cast<size_t>(a)]));
@@ -154,7 +154,7 @@ CsvSave CsvData_WriteZ4_Text(const EditorTable& e, bool currentData, const std::
     }
     if (std::none_of(flagged.begin(), flagged.end(), [](bool f) { return f; })) return CsvSave::NoData;
     CsvText out;
-    Zr4Csv_AxisLines(out, axisName);
+    Z4Csv_AxisLines(out, axisName);
     for (int a = 0; a < kZr4Axes; ++a) {
         if (!flagged[static_cast<size_t>(a)]) continue;
         for (int k = 1; k <= kZr4ParamRows; ++k) {
@@ -171,7 +171,7 @@ CsvSave CsvAuto_WriteZ4_Text(const EditorTable& e, bool currentData, int rowCoun
 {
     const int start = currentData ? 1 : 2;
     CsvText out;
-    Zr4Csv_AxisLines(out, axisName);
+    Z4Csv_AxisLines(out, axisName);
     bool any = false;
     for (int a = 0; a < kZr4Axes; ++a) {
         const GridCells* g = a < static_cast<int>(e.grids.size()) ? e.grids[static_cast<size_t>(a)] : nullptr;

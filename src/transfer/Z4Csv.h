@@ -20,7 +20,7 @@ inline constexpr int kZr4Points = 256;
 inline constexpr int kZr4Items = 7;
 
 // The parameter array a reader fills: (axis 0-3, row 1-23).
-struct Zr4PrmCsvData {
+struct Z4PrmCsvData {
     std::array<std::array<std::string, kZr4ParamRows + 1>, kZr4Axes> cells;
     std::string& operator()(int axis, int row) { return cells[static_cast<size_t>(axis)][static_cast<size_t>(row)]; }
     const std::string& operator()(int axis, int row) const
@@ -30,7 +30,7 @@ struct Zr4PrmCsvData {
 };
 
 // The positioning array a reader fills: (axis 0-3, point 0-255, item 0-6).
-struct Zr4AutoCsvData {
+struct Z4AutoCsvData {
     std::vector<std::string> cells = std::vector<std::string>(kZr4Axes * kZr4Points * kZr4Items);
     std::string& operator()(int axis, int point, int item) { return cells[index(axis, point, item)]; }
     const std::string& operator()(int axis, int point, int item) const { return cells[index(axis, point, item)]; }
@@ -44,30 +44,30 @@ private:
 };
 
 // Axis names of the name lines read, A to D.
-using Zr4AxisNames = std::array<std::optional<std::string>, kZr4Axes>;
+using Z4AxisNames = std::array<std::optional<std::string>, kZr4Axes>;
 
 // The field taken as an axis: one decimal digit 0-3.
-bool Zr4Csv_Axis(const std::string& field, int& axis);
+bool Z4Csv_Axis(const std::string& field, int& axis);
 // The field taken as a step record's key: an axis digit 0-3 and three hexadecimal digits.
-bool Zr4Csv_StepKey(const std::string& field, int& axis, int& step);
+bool Z4Csv_StepKey(const std::string& field, int& axis, int& step);
 
 // The parameter file's reader. The name lines before the first record give names; the first
 // other field must be one character long, or the file is refused (Failed). Then records are
 // read until a field that is not one character long; "NOP" values are dropped. Failed also
 // for an axis that is not 0-3, a row that is not 1-23 and a record cut off by the end.
-CsvRead Zr4PrmCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4PrmCsvData& data, int* failedLine = nullptr);
+CsvRead Z4PrmCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4PrmCsvData& data, int* failedLine = nullptr);
 
 // The positioning file's reader: name lines give names, "X Axis"/"Y Axis" drop theirs, a
 // field of 4 characters is a record's key, a field of any other length is dropped with the
 // two after it; "NOP" values are dropped. Failed for a key, item (0-6) or point (0-255)
 // outside the array and for a record cut off by the end.
-CsvRead Zr4AutoCsv_Read(std::string_view bytes, Zr4AxisNames& names, Zr4AutoCsvData& data,
+CsvRead Z4AutoCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4AutoCsvData& data,
                         int* failedLine = nullptr);
 
 // failedLine of both readers: where a Failed read stopped.
 
 // The four name lines.
-void Zr4Csv_AxisLines(CsvText& out, const std::array<std::string, 4>& axisName);
+void Z4Csv_AxisLines(CsvText& out, const std::array<std::string, 4>& axisName);
 
 // The two writers' walks over the editor's grids (column 2 or 3 of rows 1-23; the Current or
 // Setting row of each step up to rowCount, AutoRowCount), with the text of the file.

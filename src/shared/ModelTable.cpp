@@ -40,13 +40,6 @@ int ModelRow_ForText(const std::string& text)
     return kZrhRow;
 }
 
-int ModelNo_ForText(const std::string& text)
-{
-    for (std::size_t i = 0; i < kModelTable.size(); ++i)
-        if (equalsNoCase(text, kModelTable[i].text)) return static_cast<int>(i);
-    return 0;
-}
-
 void Model_StartupSelect(Public& p, int index)
 {
     if (index < 0 || index >= static_cast<int>(kModelTable.size())) index = 0;

@@ -47,8 +47,6 @@ inline ModelFamily Model_Family(int moduleType) { return Model_ForType(moduleTyp
 // The row a list text selects: compared without case with JV-ZR, JV-ZR4, VELTA-7W,
 // VELTAK7W in turn; anything else is the ZRH row.
 int ModelRow_ForText(const std::string& text);
-// The stored model number of a list text: its index in the list; 0 for a text not listed.
-int ModelNo_ForText(const std::string& text);
 
 // Start-up: the stored model; keeps the stored names of the model's axes, empties the rest.
 // An index outside the list selects the first model.

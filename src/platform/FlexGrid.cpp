@@ -264,8 +264,6 @@ void FlexGrid::setGridSize(int widthTwips, int heightTwips)
     applySizes();
 }
 
-int FlexGrid::Left() const { return scale_.toTwipsX(x()); }
-int FlexGrid::Top() const { return scale_.toTwipsY(y()); }
 
 // Whole rows (columns) scrolled away are counted in twips; the part of one shown cut at
 // the edge (at the end of the scroll, where the last row is laid flush) in pixels.

@@ -36,7 +36,6 @@ public:
     int Col() const override { return col_; }
     void setCol(int col) override;
     std::string Text() const { return TextMatrix(row_, col_); }
-    void setText(const std::string& text) { setTextMatrix(row_, col_, text); }
 
     // Sizes in the layouts' twips, answered as they were set; the screen shows them scaled
     // by the font in use (TwipsScale). -1 sets every row or column.
@@ -47,9 +46,6 @@ public:
     int GridWidth() const;
     int GridHeight() const;
     void setGridSize(int widthTwips, int heightTwips);
-    // The grid's place in its parent, in twips.
-    int Left() const;
-    int Top() const;
     // Top of a row, left of a column, in twips from the inside of the grid's frame as the
     // grid shows them now: RowPos(0) is 0, the body rows follow the scrolling.
     int RowPos(int row) const;

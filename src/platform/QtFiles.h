@@ -12,7 +12,6 @@ namespace posmod {
 class QtFileNameDialog : public FileNameDialog {
 public:
     explicit QtFileNameDialog(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParentWidget(QWidget* parent) { parent_ = parent; }
     std::string ask(const FileNameRequest& request) override;
 
     // Sets a dialog up for a request: our own dialog, not the desktop's, so it behaves the

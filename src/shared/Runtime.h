@@ -38,8 +38,6 @@ public:
         enabled_ = on;
     }
     bool enabled() const { return enabled_; }
-    int interval() const { return interval_; }
-    int64_t dueUs() const { return due_; }
     std::function<void()> onTimer;
 
 private:

@@ -59,7 +59,6 @@ public:
     // Progress as the bar holds it: Max may be 0, the bar shown then has maximum 1.
     int progressMax() const { return max_; }
     int progressValue() const { return value_; }
-    const std::string& countText() const { return label_; }
 
     // What the sequences work with.
     Public& pub() { return pub_; }

@@ -22,7 +22,7 @@
 #include "UiFixture.h"
 #include "shared/FakeProbePort.h"
 #include "shared/SettingsFile.h"
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 #include "shared/ui/frmAxisName.h"
 #include "shared/ui/frmInsSetting.h"
 #include "shared/ui/frmSetting.h"

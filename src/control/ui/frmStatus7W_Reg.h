@@ -11,9 +11,6 @@ class frmStatus7W_Reg : public StatusRegBase {
 public:
     explicit frmStatus7W_Reg(Public& pub, QWidget* parent = nullptr);
 
-    // A tab became current (the one before it is not needed).
-    void P7WRegSSTab_Click(int tab) { Tab_Click(tab); }
-
     QTabWidget* P7WRegSSTab;
     std::array<FlexGrid*, 2> Status7W_RegGrid;
 };

@@ -12,8 +12,6 @@ class frmStatusZr4_Reg : public StatusRegBase {
 public:
     explicit frmStatusZr4_Reg(Public& pub, QWidget* parent = nullptr);
 
-    void Zr4RegSSTab_Click(int tab) { Tab_Click(tab); }
-
     QLabel* ErLabel1;
     QLabel* ErLabel2;
     QLabel* IchiLabel1;

@@ -37,16 +37,8 @@ public:
     void AutoCsvCommand_Click();
     void CpuSendCommand_Click();
     void CpuReadCommand_Click();
-    // The CSV files of the editors (the service the editors are handed runs them).
+    // The CSV load of the editors (the service the editors are handed runs it).
     uint8_t CsvData_ReadSub() { return s_.csv.CsvData_ReadSub(); }
-    void CsvData_WriteJVSub(bool currentData) { s_.csv.CsvData_WriteJVSub(currentData); }
-    void CsvData_Write7WSub(bool currentData) { s_.csv.CsvData_Write7WSub(currentData); }
-    void CsvAuto_WriteJVSub(bool currentData) { s_.csv.CsvAuto_WriteJVSub(currentData); }
-    void CsvAuto_Write7WSub(bool currentData) { s_.csv.CsvAuto_Write7WSub(currentData); }
-    uint8_t ZR4_PrmCsvData_ReadSub(Z4PrmCsvData& data) { return s_.csv.ZR4_PrmCsvData_ReadSub(data); }
-    uint8_t ZR4_AutCsvData_ReadSub(Z4AutoCsvData& data) { return s_.csv.ZR4_AutCsvData_ReadSub(data); }
-    void CsvData_WriteZ4Sub(bool currentData) { s_.csv.CsvData_WriteZ4Sub(currentData); }
-    void CsvAuto_WriteZ4Sub(bool currentData) { s_.csv.CsvAuto_WriteZ4Sub(currentData); }
 
     void mnuPaSet_Click() { ParmSetCommand_Click(); }
     void mnuAutoSet_Click() { AutoSetCommand_Click(); }

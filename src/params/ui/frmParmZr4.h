@@ -26,7 +26,6 @@ public:
     ~frmParmZr4() override;
     void Form_Load() override;
     EditorTable editorTable() override;
-    CellEditor& cellEditor() { return *editor_; }
 
     QTabWidget* AutoSSTab;
     std::array<FlexGrid*, 4> PrmZ4FlexGrid;

@@ -32,7 +32,6 @@ public:
     const PrintSheet& sheet() const { return sheet_; }
     PrintSheet& sheet() { return sheet_; }
     const PreviewPaging& paging() const { return paging_; }
-    const PrintLayout& layout() const { return layout_; }
 
     QMenuBar* menu;
     QMenu* mnuFile;

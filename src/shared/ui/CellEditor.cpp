@@ -157,13 +157,6 @@ void CellEditor::guardPresses(QWidget* w)
     if (w) w->installEventFilter(this);
 }
 
-void CellEditor::hideOverlays()
-{
-    flush();
-    unlayBox();
-    unlayList();
-}
-
 void CellEditor::Reset()
 {
     editing_ = false;
@@ -377,7 +370,6 @@ void CellEditor::commit(const Cell& c, const std::string& text)
 {
     if (c.grid < 0) return;
     grid(c.grid)->setTextMatrix(c.row, c.col, text);
-    emit Committed(c.grid, c.row, c.col);
 }
 
 void CellEditor::refuse(EntryError error, const Cell& c)

@@ -40,13 +40,6 @@ void GridCombo_Show(QComboBox* combo, FlexGrid* grid, const Public::OptionListAr
 class CellEditor : public QObject {
     Q_OBJECT
 public:
-    struct Cell {
-        int grid = -1;  // index in the editor's grids; -1: nothing laid
-        int row = 0;
-        int col = 0;
-        bool operator==(const Cell&) const = default;
-    };
-
     // list may be nullptr when no rule asks for it. The grids, the box and the list belong
     // to the editor's window; rules and messages outlive this editor.
     CellEditor(QLineEdit* box, QComboBox* list, std::vector<FlexGrid*> grids, const EditRules& rules,
@@ -68,8 +61,6 @@ public:
     // A control that takes no focus (a tab bar): pressing it is a way out of the box, and
     // the press is dropped when the entry is refused. The grids' scroll bars are guarded.
     void guardPresses(QWidget* w);
-    // Hides the box and the list; a grid taking the focus or a cell change lays them again.
-    void hideOverlays();
     // A fresh start: any entry dropped, nothing laid, the first grid selected. The display
     // record is kept (the editor selects its display itself).
     void Reset();
@@ -82,18 +73,18 @@ public:
     int selectedGrid() const { return sel_; }
     // The box holds an entry being typed.
     bool editing() const { return editing_; }
-    // Where the box and the list are laid (grid -1: not laid).
-    Cell boxCell() const { return boxCell_; }
-    Cell listCell() const { return listCell_; }
-
-signals:
-    // An entry or an option choice went into a cell.
-    void Committed(int grid, int row, int col);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    struct Cell {
+        int grid = -1;  // index in the editor's grids; -1: nothing laid
+        int row = 0;
+        int col = 0;
+        bool operator==(const Cell&) const = default;
+    };
+
     FlexGrid* grid(int i) const { return grids_[static_cast<size_t>(i)]; }
     int indexOf(const QObject* w) const;
     bool inView(const Cell& c) const;

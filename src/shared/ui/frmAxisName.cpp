@@ -11,7 +11,7 @@
 #include "shared/Public.h"
 #include "shared/SettingsEntry.h"
 #include "shared/ui/FormBase.h"
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 
 namespace posmod {
 

@@ -103,10 +103,6 @@ frmInsSetting::~frmInsSetting()
     for (QLineEdit* box : IPText) box->removeEventFilter(this);
 }
 
-void frmInsSetting::HZER() { posmod::HZER(workText); }
-
-void frmInsSetting::HDCN() { workValue = posmod::HDCN(workText); }
-
 void frmInsSetting::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);

@@ -3,10 +3,8 @@
 // entry, the serial number, network address, station number and RUS numbers.
 #include <QDialog>
 #include <array>
-#include <cstdint>
-#include <string>
 
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -28,12 +26,6 @@ class frmInsSetting : public QDialog {
 public:
     frmInsSetting(Public& pub, MessageSink& messages, QWidget* parent = nullptr);
     ~frmInsSetting() override;
-
-    // The conversions of the work text: padded to 4 hexadecimal digits; its value.
-    void HZER();
-    void HDCN();
-    std::string workText;
-    uint64_t workValue = 0;
 
     void Form_Activate();
     void Check1_Click();

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <array>
 
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 
 class QComboBox;
 class QGroupBox;

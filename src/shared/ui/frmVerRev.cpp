@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shared/ui/FormBase.h"
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 
 namespace posmod {
 

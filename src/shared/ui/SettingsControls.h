@@ -1,7 +1,8 @@
 #pragma once
-// What the two connection-settings dialogs share: the network-address, station-number and
-// RUS frames with their option behaviour, the choose-only lists, the colours of the boxes,
-// and labels that move the focus when clicked.
+// The controls of the settings dialogs: the network-address, station-number and RUS frames
+// the two connection dialogs share, with their option behaviour; the choose-only lists, the
+// colours of the boxes, labels that move the focus when clicked, and a width that shows a
+// dialog's caption whole.
 #include <QColor>
 #include <array>
 #include <functional>

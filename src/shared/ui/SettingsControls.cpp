@@ -1,4 +1,4 @@
-#include "shared/ui/SettingsParts.h"
+#include "shared/ui/SettingsControls.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -24,7 +24,6 @@
 namespace posmod {
 
 namespace {
-constexpr const char* kNotBuilt = "posmodNotBuilt";
 
 QBoxLayout* NewBox(QWidget* owner, Qt::Orientation o)
 {
@@ -62,22 +61,8 @@ void LayEditorWith(QWidget* window, Place placeTable, FramesAt at, std::initiali
 }
 } // namespace
 
-void MarkNotBuilt(QObject* control)
-{
-    control->setProperty(kNotBuilt, true);
-    SetControlEnabled(control, false);
-}
-
-void MarkNotBuilt(std::initializer_list<QObject*> controls)
-{
-    for (QObject* c : controls) MarkNotBuilt(c);
-}
-
-bool IsNotBuilt(const QObject* control) { return control->property(kNotBuilt).toBool(); }
-
 void SetControlEnabled(QObject* control, bool enable)
 {
-    enable = enable && !IsNotBuilt(control);
     if (auto* menu = qobject_cast<QMenu*>(control)) {
         menu->menuAction()->setEnabled(enable);
         menu->setEnabled(enable);

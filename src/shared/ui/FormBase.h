@@ -33,10 +33,6 @@ class TransferRunner;
 struct Public;
 struct Settings;
 
-// A control whose function is not there yet stays disabled, also when its window is unlocked.
-void MarkNotBuilt(QObject* control);
-void MarkNotBuilt(std::initializer_list<QObject*> controls);
-bool IsNotBuilt(const QObject* control);
 // Enabled as the lock sets it (QWidget, QAction or the menu of a QMenu).
 void SetControlEnabled(QObject* control, bool enable);
 bool ControlEnabled(const QObject* control);

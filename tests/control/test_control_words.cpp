@@ -84,7 +84,9 @@ TEST(ControlWords, StepChecksDigitsThenRange)
         const ComposedWord w7 = Seigyo7W_Compose(7, true, stepFields<5>(4, c.text));
         EXPECT_EQ(jv.check, c.want);
         EXPECT_EQ(w7.check, c.want);
-        if (c.want != ControlCheck::Ok) EXPECT_EQ(jv.word + w7.word, "");
+        if (c.want != ControlCheck::Ok) {
+            EXPECT_EQ(jv.word + w7.word, "");
+        }
     }
     EXPECT_STREQ(ControlCheck_Message(ControlCheck::Numeric), "Data Numeric Error");
     EXPECT_STREQ(ControlCheck_Message(ControlCheck::Limit), "Data Limit Error");

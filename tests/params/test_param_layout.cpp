@@ -45,7 +45,9 @@ TEST(ParamLayout, RegisterRowsAndWidthsOfTheOneAndTwoAxisGrids)
         const RegisterCell cell = c.axis < 0 ? ParamJV_Cell(*c.t, c.gridRow) : Param7W_Cell(*c.t, c.axis, c.gridRow);
         EXPECT_EQ(cell.row, c.row);
         EXPECT_EQ(cell.twoWords, c.two);
-        if (cell.row) EXPECT_EQ(ParamRow_TwoWords(c.gridRow), c.two);
+        if (cell.row) {
+            EXPECT_EQ(ParamRow_TwoWords(c.gridRow), c.two);
+        }
     }
 }
 

@@ -426,7 +426,9 @@ TEST(SettingsWriteBack, ChangedValueTakesTheEncodingOfItsLine) {
     for (const auto& c : cases) {
         Settings s;
         FakeProbePort comm;
-        if (c.file) ASSERT_TRUE(readSettingsText(s, *c.file, comm)) << c.name;
+        if (c.file) {
+            ASSERT_TRUE(readSettingsText(s, *c.file, comm)) << c.name;
+        }
         std::string before = writtenBack(s);
         s.AxisName[static_cast<std::size_t>(c.axis)] = c.value;
         std::string text = writtenBack(s);

@@ -1,7 +1,9 @@
 #pragma once
-// A grid of texts as the rules see it: rows and columns addressed from 0, row 0 the header,
-// a current cell. The editors' grids implement it on the screen; MemGrid holds it in memory
-// for the sequences that run without a window and for tests.
+// A grid of texts as the rules see it: rows and columns addressed from 0, row 0 the fixed
+// header row, a current cell in the body. The editors' grids implement it on the screen;
+// MemGrid holds it in memory for the sequences that run without a window and for tests, and
+// keeps the screen's rules, so a rule proven on it holds in the window.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,14 +12,18 @@ namespace posmod {
 class GridCells {
 public:
     virtual ~GridCells() = default;
+    // Rows count the header row: at least 1, however few are asked for. Columns: at least 1.
+    // A resize keeps the texts of the cells that stay; cells it adds are empty.
     virtual int Rows() const = 0;
     virtual int Cols() const = 0;
     virtual void setRows(int n) = 0;
     virtual void setCols(int n) = 0;
-    // Outside the grid: the empty text, and a write changes nothing.
+    // Row 0 holds the header captions. Outside the grid: the empty text, and a write changes nothing.
     virtual std::string TextMatrix(int row, int col) const = 0;
     virtual void setTextMatrix(int row, int col, const std::string& text) = 0;
-    // The current cell; a row or column outside the grid is ignored.
+    // The current cell: a body row (1 and up, also while the body is empty) and any column.
+    // The header row and a row or column outside the grid are ignored; a resize that cuts
+    // the current cell away moves it onto the last body row or column left.
     virtual int Row() const = 0;
     virtual int Col() const = 0;
     virtual void setRow(int row) = 0;
@@ -26,7 +32,8 @@ public:
 
 class MemGrid : public GridCells {
 public:
-    MemGrid(int rows = 0, int cols = 0) { resize(rows, cols); }
+    // Fresh, it has the shape of a fresh grid on the screen: the header and one body row, two columns.
+    MemGrid(int rows = 2, int cols = 2) { resize(rows, cols); }
     int Rows() const override { return rows_; }
     int Cols() const override { return cols_; }
     void setRows(int n) override { resize(n, cols_); }
@@ -43,7 +50,7 @@ public:
     int Col() const override { return col_; }
     void setRow(int row) override
     {
-        if (row >= 0 && row < rows_) row_ = row;
+        if (row >= 1 && row < rows_) row_ = row;
     }
     void setCol(int col) override
     {
@@ -55,8 +62,8 @@ private:
     std::size_t index(int row, int col) const { return static_cast<std::size_t>(row) * cols_ + col; }
     void resize(int rows, int cols)
     {
-        rows = rows < 0 ? 0 : rows;
-        cols = cols < 0 ? 0 : cols;
+        rows = std::max(rows, 1);
+        cols = std::max(cols, 1);
         std::vector<std::string> next(static_cast<std::size_t>(rows) * cols);
         for (int r = 0; r < rows && r < rows_; ++r)
             for (int c = 0; c < cols && c < cols_; ++c)
@@ -64,11 +71,11 @@ private:
         cells_ = std::move(next);
         rows_ = rows;
         cols_ = cols;
-        if (row_ >= rows_) row_ = rows_ > 0 ? rows_ - 1 : 0;
-        if (col_ >= cols_) col_ = cols_ > 0 ? cols_ - 1 : 0;
+        row_ = std::clamp(row_, 1, std::max(1, rows_ - 1));
+        col_ = std::clamp(col_, 0, cols_ - 1);
     }
 
-    int rows_ = 0, cols_ = 0, row_ = 0, col_ = 0;
+    int rows_ = 0, cols_ = 0, row_ = 1, col_ = 0;
     std::vector<std::string> cells_;
 };
 

@@ -159,12 +159,23 @@ void Forms::openAtMain(int formNo)
     w->activateWindow();
 }
 
+PrintServices Forms::printServices()
+{
+    return PrintServices{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
+}
+
+void Forms::execDialog(QDialog& d)
+{
+    if (dialogShown) dialogShown(d);
+    runDialog(d);
+}
+
 void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
 {
-    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
+    PrintServices services = printServices();
     frmPrintDisp preview(services, source);
     preview.move(at.pos());
-    runDialog(preview);
+    execDialog(preview);
 }
 
 void Forms::closeForm(int formNo)

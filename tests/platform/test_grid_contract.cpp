@@ -11,20 +11,12 @@
 
 #include "platform/FlexGrid.h"
 #include "shared/Grid.h"
+#include "support/QtApp.h"
 
 using namespace posmod;
+using posmod::test::app;
 
 namespace {
-
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "grid_contract_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: at exit Qt's own statics may already be gone.
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
 
 struct MemRig {
     static constexpr const char* kName = "InMemory";

@@ -17,20 +17,13 @@
 #include <unistd.h>
 
 #include "platform/QtFiles.h"
+#include "support/QtApp.h"
 
 using namespace posmod;
+using posmod::test::app;
 namespace fs = std::filesystem;
 
 namespace {
-
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "platform_files_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
 
 class QtFilesTest : public ::testing::Test {
 protected:

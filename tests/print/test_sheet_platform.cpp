@@ -20,19 +20,12 @@
 #include "platform/SheetView.h"
 #include "print/PrintPaging.h"
 #include "print/PrintTables.h"
+#include "support/QtApp.h"
 
 using namespace posmod;
+using posmod::test::app;
 
 namespace {
-
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "print_platform_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
 
 // A positioning table of steps first..last from a grid whose values are hexadecimal texts.
 struct Table {

@@ -26,18 +26,9 @@
 #include "main/ui/frmMain.h"
 #include "shared/Conversions.h"
 #include "support/Hex.h"
+#include "support/QtApp.h"
 
 namespace posmod::test {
-
-inline QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: at exit Qt's own statics may already be gone.
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
 
 struct StubLink : LinkOps {
     int connectResult = 1;

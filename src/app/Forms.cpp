@@ -159,23 +159,12 @@ void Forms::openAtMain(int formNo)
     w->activateWindow();
 }
 
-PrintServices Forms::printServices()
-{
-    return PrintServices{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
-}
-
-void Forms::execDialog(QDialog& d)
-{
-    if (dialogShown) dialogShown(d);
-    runDialog(d);
-}
-
 void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
 {
-    PrintServices services = printServices();
+    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
     frmPrintDisp preview(services, source);
     preview.move(at.pos());
-    execDialog(preview);
+    runDialog(preview);
 }
 
 void Forms::closeForm(int formNo)

@@ -12,7 +12,6 @@
 #include "main/Link.h"
 #include "main/TaskSend.h"
 #include "main/ui/MainServices.h"
-#include "print/ui/PrintServices.h"
 #include "platform/MessageBox.h"
 #include "platform/PrinterChoice.h"
 #include "platform/QtFiles.h"
@@ -85,13 +84,9 @@ public:
     std::function<void()> endProgram;
     // Shows a dialog modal; tests answer it without a modal loop.
     std::function<void(QDialog&)> runDialog;
-    // Runs as each dialog is about to be shown, before runDialog (tests look at every one).
-    std::function<void(QDialog&)> dialogShown;
 
     MessageSink& messages() { return messages_; }
     MainServices mainServices();
-    // What the preview and its dialogs are handed.
-    PrintServices printServices();
 
     frmMain& Main();
     frmWaitDisp& WaitDisp();
@@ -104,7 +99,7 @@ public:
     QWidget* form(int formNo) override;
     bool operationRunning() const override;
     bool linkBusy() const override { return link.busy(); }
-    void execDialog(QDialog& d) override;
+    void execDialog(QDialog& d) override { runDialog(d); }
     void openAtMain(int formNo) override;
     void showPrintPreview(QWidget& at, const PrintSource& source) override;
     void closeForm(int formNo) override;

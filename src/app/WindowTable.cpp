@@ -4,33 +4,14 @@
 #include "control/ui/frmSeigyo7WCmd.h"
 #include "control/ui/frmSeigyoJVCmd.h"
 #include "control/ui/frmSeigyoZ4Cmd.h"
-#include "control/ui/frmSeigyoZ4Data.h"
-#include "control/ui/frmStatus7W_Reg.h"
-#include "control/ui/frmStatusJV_Reg.h"
-#include "control/ui/frmStatusZr4_Reg.h"
 #include "main/ui/frmMain.h"
 #include "params/ui/frmParm7W.h"
 #include "params/ui/frmParmJV.h"
 #include "params/ui/frmParmZr4.h"
-#include "params/ui/frmRunMode.h"
-#include "platform/SheetView.h"
 #include "positioning/ui/frmAutoRun7WMode.h"
 #include "positioning/ui/frmAutoRunJVMode.h"
 #include "positioning/ui/frmAutoRunZr4Mode.h"
-#include "positioning/ui/frmDefault.h"
-#include "positioning/ui/frmStepSet.h"
 #include "positioning/ui/frmTeach_Command.h"
-#include "print/PrintHandOver.h"
-#include "print/ui/frmPrintDisp.h"
-#include "print/ui/frmPrintPageForm.h"
-#include "print/ui/frmPrintPrint.h"
-#include "shared/ModelTable.h"
-#include "shared/ui/frmAxisName.h"
-#include "shared/ui/frmInsSetting.h"
-#include "shared/ui/frmSetting.h"
-#include "shared/ui/frmVerRev.h"
-#include "transfer/ui/frmCsvRead.h"
-#include "transfer/ui/frmWaitDisp.h"
 
 namespace posmod {
 
@@ -107,102 +88,6 @@ const WindowRow* WindowTable_Row(int formNo)
 const WindowRow* WindowTable_Row(const std::string& name)
 {
     for (const WindowRow& r : WindowTable())
-        if (r.name == name) return &r;
-    return nullptr;
-}
-
-namespace {
-
-template <class D, class... A> std::shared_ptr<QWidget> dialog(A&&... args)
-{
-    return std::make_shared<D>(std::forward<A>(args)...);
-}
-
-// The grids of the model's parameter editor, as the editor hands them to the dialogs it opens.
-std::vector<const GridCells*> paramGrids(Forms& f)
-{
-    std::vector<const GridCells*> grids;
-    auto* source = dynamic_cast<EditorTableSource*>(f.form(Model_ForType(f.pub.ModuleType).paramForm));
-    if (source)
-        for (const GridCells* g : source->editorTable().grids)
-            if (g) grids.push_back(g);
-    return grids;
-}
-
-// A preview of the model's parameter table, as the editor's Print opens it, with what it is
-// handed; it lives as long as the dialog made from it.
-struct Preview {
-    PrintServices services;
-    std::unique_ptr<frmPrintDisp> window;
-};
-std::shared_ptr<Preview> preview(Forms& f, QWidget& opener)
-{
-    const int formNo = Model_ForType(f.pub.ModuleType).paramForm;
-    auto* source = dynamic_cast<EditorTableSource*>(f.form(formNo));
-    PrintSource src;
-    src.kind = PrintKind_ForEditor(formNo, f.pub.ModuleType);
-    if (source) {
-        const EditorTable t = source->editorTable();
-        for (size_t i = 0; i < src.grids.size() && i < t.grids.size(); ++i) src.grids[i] = t.grids[i];
-    }
-    src.axisNames = f.pub.set.AxisName;
-    auto p = std::make_shared<Preview>(Preview{f.printServices(), nullptr});
-    p->window = std::make_unique<frmPrintDisp>(p->services, src, &opener);
-    return p;
-}
-// A dialog of the preview, keeping the preview while it lives.
-std::shared_ptr<QWidget> ofPreview(const std::shared_ptr<Preview>& p, QWidget* d)
-{
-    return std::shared_ptr<QWidget>(d, [p](QWidget* w) { delete w; });
-}
-
-} // namespace
-
-const std::vector<DialogRow>& DialogTable()
-{
-    using P = std::shared_ptr<QWidget>;
-    static const std::vector<DialogRow> rows = {
-        {"frmWaitDisp", [](Forms& f, QWidget&) { return P(&f.WaitDisp(), [](QWidget*) {}); }},
-        {"frmStepSet", [](Forms& f, QWidget& o) { return dialog<frmStepSet>(f.pub, f.messages(), &o); }},
-        {"frmCsvRead", [](Forms& f, QWidget& o) { return dialog<frmCsvRead>(f.pub, f.messages(), &o); }},
-        {"frmAxisName", [](Forms& f, QWidget& o) { return dialog<frmAxisName>(f.pub, f.messages(), &o); }},
-        {"frmSetting", [](Forms& f, QWidget& o) { return dialog<frmSetting>(f.pub, f.messages(), f.MSComm1, &o); }},
-        {"frmInsSetting", [](Forms& f, QWidget& o) { return dialog<frmInsSetting>(f.pub, f.messages(), &o); }},
-        {"frmVerRev", [](Forms&, QWidget& o) { return dialog<frmVerRev>(&o); }},
-        {"frmRunMode",
-         [](Forms& f, QWidget& o) -> P {
-             // Only the one- and two-axis parameter editors decode the operation mode.
-             if (Model_Family(f.pub.ModuleType) == ModelFamily::FourAxis) return nullptr;
-             return dialog<frmRunMode>(f.pub, paramGrids(f), &o);
-         }},
-        {"frmDefault", [](Forms& f, QWidget& o) { return dialog<frmDefault>(f.pub, f.messages(), &o); }},
-        {"frmSeigyoZ4Data", [](Forms& f, QWidget& o) { return dialog<frmSeigyoZ4Data>(f.pub, f.messages(), &o); }},
-        {"frmStatusJV_Reg", [](Forms& f, QWidget& o) { return dialog<frmStatusJV_Reg>(f.pub, &o); }},
-        {"frmStatus7W_Reg", [](Forms& f, QWidget& o) { return dialog<frmStatus7W_Reg>(f.pub, &o); }},
-        {"frmStatusZr4_Reg", [](Forms& f, QWidget& o) { return dialog<frmStatusZr4_Reg>(f.pub, &o); }},
-        {"frmPrintDisp",
-         [](Forms& f, QWidget& o) -> P {
-             auto p = preview(f, o);
-             return P(p->window.get(), [p](QWidget*) {});
-         }},
-        {"frmPrintPageForm",
-         [](Forms& f, QWidget& o) {
-             auto p = preview(f, o);
-             return ofPreview(p, new frmPrintPageForm(p->services, p->window->sheet(), p->window.get()));
-         }},
-        {"frmPrintPrint",
-         [](Forms& f, QWidget& o) {
-             auto p = preview(f, o);
-             frmPrintDisp* w = p->window.get();
-             return ofPreview(p, new frmPrintPrint(p->services, w->sheet(), [w] { return w->Prn_Spread->topRow(); }, w));
-         }},
-    };
-    return rows;
-}
-
-const DialogRow* DialogTable_Row(const std::string& name)
-{
-    for (const DialogRow& r : DialogTable())
         if (r.name == name) return &r;
     return nullptr;
 }

@@ -1,8 +1,7 @@
 #pragma once
 // The one table of the tool's windows: form number, window, how it is created and which of
-// its controls the lock switches; beside it the table of the dialogs.
+// its controls the lock switches.
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,18 +24,5 @@ const std::vector<WindowRow>& WindowTable();
 const WindowRow* WindowTable_Row(int formNo);
 // The row of a window name; nullptr when none has it.
 const WindowRow* WindowTable_Row(const std::string& name);
-
-// The dialogs, and the wait window: shown over the window that opens them, at its position.
-// The program makes a new dialog each time where it opens one; create makes one as its opener
-// does, for the model in use, for a walk over every window of the tool (nullptr when the
-// model has no such dialog). The wait window is the one Forms keeps, never deleted by it.
-struct DialogRow {
-    std::string name; // the dialog's objectName
-    std::function<std::shared_ptr<QWidget>(Forms&, QWidget& opener)> create;
-};
-
-const std::vector<DialogRow>& DialogTable();
-// The row of a dialog name; nullptr when none has it.
-const DialogRow* DialogTable_Row(const std::string& name);
 
 } // namespace posmod

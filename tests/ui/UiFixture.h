@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -22,7 +21,6 @@
 #include <vector>
 
 #include "app/Forms.h"
-#include "app/WindowTable.h"
 #include "main/ui/frmMain.h"
 #include "shared/Conversions.h"
 #include "support/Hex.h"
@@ -134,31 +132,6 @@ protected:
         return f.readAll().toStdString();
     }
 
-    // Every dialog a test opens through the windows: a row of the tables (so no walk over the
-    // tool misses it), and when it shows, placed at the window that opens it. A dialog
-    // without a parent (the preview, the teaching dialog) is placed by its opener's code.
-    static void CheckDialog(QDialog& d)
-    {
-        const std::string name = d.objectName().toStdString();
-        EXPECT_TRUE(DialogTable_Row(name) || WindowTable_Row(name)) << name << " is in no window table";
-        if (d.parentWidget() && !d.property("placementChecked").toBool()) {
-            d.setProperty("placementChecked", true);
-            d.installEventFilter(new PlacementCheck(&d));
-        }
-    }
-    // After the dialog's own show handling, which may place it.
-    struct PlacementCheck : QObject {
-        explicit PlacementCheck(QDialog* d) : QObject(d) {}
-        bool eventFilter(QObject* watched, QEvent* e) override
-        {
-            if (watched != parent() || e->type() != QEvent::ShowToParent) return false;
-            const auto* d = static_cast<const QWidget*>(watched);
-            EXPECT_EQ(d->pos(), d->parentWidget()->window()->pos())
-                << d->objectName().toStdString() << " placed away from its opener";
-            return false;
-        }
-    };
-
     // Picks entry i of the model list as a user does: the entry shown, then its signal.
     static void chooseModel(frmMain& m, int i)
     {
@@ -177,7 +150,6 @@ protected:
         forms->taskOps = tasks.get();
         link->journal = tasks->journal = &journal;
         forms->endProgram = [this] { ++endings; };
-        forms->dialogShown = CheckDialog;
         if (load) forms->Main().Form_Load();
         return forms->Main();
     }

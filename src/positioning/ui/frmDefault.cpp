@@ -22,13 +22,10 @@ frmDefault::frmDefault(Public& pub, MessageSink& messages, QWidget* parent)
     Label1 = NewLabel(this, "Label1", "Axis");
     // A choice from the list only: the axis is the entry's place, whatever the names are.
     DefaultCombo = NewCombo(this, "DefaultCombo");
-    Label1->setBuddy(DefaultCombo);
     DefaultCombo->setEditable(false);
     Label2 = NewLabel(this, "Label2", "Step No.");
     Label3 = NewLabel(this, "Label3", "~");
     for (int i = 0; i < 2; ++i) DefaultText[static_cast<size_t>(i)] = NewText(this, ArrayName("DefaultText", i));
-    Label2->setBuddy(DefaultText[0]);
-    CaptionBy(DefaultText[1], Label2); // the end of the range: "~" only marks it
     QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
     connect(DefaultCommand, &QPushButton::clicked, this, &frmDefault::DefaultCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmDefault::CancelCommand_Click);

@@ -68,7 +68,6 @@ frmPrintDisp::frmPrintDisp(PrintServices& services, const PrintSource& source, Q
     Page_Label = NewLabel(PageFrame, "Page_Label", "Page");
     PageD_Label = NewLabel(PageFrame, "PageD_Label", "");
     PageD_Label->setAlignment(Qt::AlignCenter);
-    CaptionBy(PageText, PjumpCommand); // the page to jump to
     auto* frame = new QVBoxLayout(PageFrame);
     frame->addWidget(PageUp_Command);
     frame->addWidget(PageDown_Command);
@@ -125,10 +124,8 @@ void frmPrintDisp::Form_Load(const PrintSource& source)
     const int height = std::max(layout_.windowHeight > 0 ? px(layout_.windowHeight) : 0, top + h + kMarginPixels);
     if (layout_.pageFrameVisible) {
         const int left = kMarginPixels + std::max(px(layout_.pageFrameLeft), w + kMarginPixels);
-        // Never narrower than its buttons' captions want in the font in use.
-        const int frameWidth = std::max(px(kPageFrameWidth), PageFrame->sizeHint().width());
-        PageFrame->setGeometry(left, top, frameWidth, std::min(h, PageFrame->sizeHint().height() + 40));
-        width = std::max(width, left + frameWidth + kMarginPixels);
+        PageFrame->setGeometry(left, top, px(kPageFrameWidth), std::min(h, PageFrame->sizeHint().height() + 40));
+        width = std::max(width, left + px(kPageFrameWidth) + kMarginPixels);
     }
     menu->setGeometry(0, 0, width, menu->sizeHint().height());
     setFixedSize(width, height);

@@ -57,26 +57,22 @@ frmPrintPrint::frmPrintPrint(PrintServices& services, PrintSheet& sheet, std::fu
     txtCol2 = NewText(fraPrintRange, "txtCol2");
     txtRow2 = NewText(fraPrintRange, "txtRow2");
     auto* block = new QGridLayout(fraPrintRange);
-    auto labelled = [](QLabel* label, QLineEdit* box) {
-        label->setBuddy(box);
-        return label;
-    };
-    block->addWidget(labelled(NewLabel(fraPrintRange, "lblCol", "Col :"), txtCol), 0, 0);
+    block->addWidget(NewLabel(fraPrintRange, "lblCol", "Col :"), 0, 0);
     block->addWidget(txtCol, 0, 1);
-    block->addWidget(labelled(NewLabel(fraPrintRange, "lblRow", "Row :"), txtRow), 0, 2);
+    block->addWidget(NewLabel(fraPrintRange, "lblRow", "Row :"), 0, 2);
     block->addWidget(txtRow, 0, 3);
-    block->addWidget(labelled(NewLabel(fraPrintRange, "lblCol2", "Col2 :"), txtCol2), 1, 0);
+    block->addWidget(NewLabel(fraPrintRange, "lblCol2", "Col2 :"), 1, 0);
     block->addWidget(txtCol2, 1, 1);
-    block->addWidget(labelled(NewLabel(fraPrintRange, "lblRow2", "Row2 :"), txtRow2), 1, 2);
+    block->addWidget(NewLabel(fraPrintRange, "lblRow2", "Row2 :"), 1, 2);
     block->addWidget(txtRow2, 1, 3);
 
     fraPage = NewFrame(this, "fraPage", "Page range");
     txtPageStart = NewText(fraPage, "txtPageStart");
     txtPageEnd = NewText(fraPage, "txtPageEnd");
     auto* pages = new QHBoxLayout(fraPage);
-    pages->addWidget(labelled(NewLabel(fraPage, "lblPageStart", "Start :"), txtPageStart));
+    pages->addWidget(NewLabel(fraPage, "lblPageStart", "Start :"));
     pages->addWidget(txtPageStart);
-    pages->addWidget(labelled(NewLabel(fraPage, "lblPageEnd", "End :"), txtPageEnd));
+    pages->addWidget(NewLabel(fraPage, "lblPageEnd", "End :"));
     pages->addWidget(txtPageEnd);
 
     cmdOK = NewButton(this, "cmdOK", "OK(&O)");

@@ -65,14 +65,7 @@ frmMain& Forms::Main() { return *static_cast<frmMain*>(form(form::frmMain)); }
 
 frmWaitDisp& Forms::WaitDisp()
 {
-    if (!waitDisp_) {
-        waitDisp_ = new frmWaitDisp(pub, *linkOps, *taskOps);
-        waitDisp_->windowOf = [this](int formNo) { return existingForm(formNo); };
-        waitDisp_->transfer().messages = &messages_;
-        waitDisp_->transfer().editors = [this](int formNo) { return editorTable(formNo); };
-        waitDisp_->transfer().CsvDialog = &waitCsvDialog;
-        waitDisp_->transfer().fileWriter = &fileWriter;
-    }
+    if (!waitDisp_) waitDisp_ = static_cast<frmWaitDisp*>(WindowTable_Row("frmWaitDisp")->create(*this));
     return *waitDisp_;
 }
 
@@ -117,6 +110,13 @@ QWidget* Forms::existingForm(const std::string& formName) const
     return row ? existingForm(row->formNo) : nullptr;
 }
 
+QWidget* Forms::form(const std::string& formName)
+{
+    if (formName == "frmWaitDisp") return &WaitDisp();
+    const WindowRow* row = WindowTable_Row(formName);
+    return row ? form(row->formNo) : nullptr;
+}
+
 QObject* Forms::findControl(QWidget* window, const QString& name)
 {
     if (!window) return nullptr;
@@ -159,12 +159,19 @@ void Forms::openAtMain(int formNo)
     w->activateWindow();
 }
 
+void Forms::execDialog(QDialog& d) { showDialog(d, d.parentWidget() ? d.parentWidget()->window() : nullptr); }
+
+void Forms::showDialog(QDialog& d, const QWidget* opener)
+{
+    if (dialogShown) dialogShown(d, opener);
+    runDialog(d);
+}
+
 void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
 {
-    PrintServices services{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
-    frmPrintDisp preview(services, source);
+    frmPrintDisp preview(printServices, source);
     preview.move(at.pos());
-    runDialog(preview);
+    showDialog(preview, &at);
 }
 
 void Forms::closeForm(int formNo)

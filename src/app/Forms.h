@@ -19,6 +19,7 @@
 #include "platform/QtRuntime.h"
 #include "platform/QtSerialPort.h"
 #include "platform/QtTcpClient.h"
+#include "print/ui/PrintServices.h"
 #include "shared/FormNumbers.h"
 #include "shared/Public.h"
 #include "shared/ui/WindowShell.h"
@@ -78,12 +79,17 @@ public:
     // The PDF file of a print when the system has no printer (not the CSV dialog: its name stays).
     QtFileNameDialog pdfDialog;
     QtPrinterChoice printers;
+    // What the print preview and its dialogs are handed.
+    PrintServices printServices{pub, *this, messages_, &pointer, CsvDialog, pdfDialog, fileWriter, printers, runtime};
 
     std::string settingsPath;
     // Ends the program after Exit; the program quits its event loop.
     std::function<void()> endProgram;
     // Shows a dialog modal; tests answer it without a modal loop.
     std::function<void(QDialog&)> runDialog;
+    // Tests: sees every modal dialog, placed and not yet shown, just before runDialog, with the
+    // window that opens it (nullptr for a dialog created without a parent).
+    std::function<void(QDialog& dialog, const QWidget* opener)> dialogShown;
 
     MessageSink& messages() { return messages_; }
     MainServices mainServices();
@@ -99,7 +105,7 @@ public:
     QWidget* form(int formNo) override;
     bool operationRunning() const override;
     bool linkBusy() const override { return link.busy(); }
-    void execDialog(QDialog& d) override { runDialog(d); }
+    void execDialog(QDialog& d) override;
     void openAtMain(int formNo) override;
     void showPrintPreview(QWidget& at, const PrintSource& source) override;
     void closeForm(int formNo) override;
@@ -111,14 +117,18 @@ public:
     QWidget* existingForm(int formNo) const;
     // A window by its name ("frmMain", "frmWaitDisp", ...) if it exists.
     QWidget* existingForm(const std::string& formName) const;
+    // A window by its name, created when missing; nullptr when no row of the table has it.
+    QWidget* form(const std::string& formName);
 
     // The one control of a window that the lock table names; nullptr when there is not exactly one.
     static QObject* findControl(QWidget* window, const QString& name);
 
-private:
-    static int formOf(const char* className);
     // The table of an editor that exists; none otherwise.
     EditorTable editorTable(int formNo) const;
+
+private:
+    static int formOf(const char* className);
+    void showDialog(QDialog& d, const QWidget* opener);
 
     std::array<QWidget*, form::kCount> forms_{};
     std::array<bool, form::kCount> enabled_;

@@ -12,6 +12,7 @@
 #include "positioning/ui/frmAutoRunJVMode.h"
 #include "positioning/ui/frmAutoRunZr4Mode.h"
 #include "positioning/ui/frmTeach_Command.h"
+#include "transfer/ui/frmWaitDisp.h"
 
 namespace posmod {
 
@@ -74,12 +75,25 @@ const std::vector<WindowRow>& WindowTable()
              return new posmod::frmTeach_Command(f.pub, f, *f.linkOps, *f.taskOps, f.messages(), &f.pointer);
          },
          {"JikFrame", "StepText", "DataSetCommand", "Cancel_Command"}},
+        // Forms owns the one wait window and creates it through this row; the lock never names it.
+        {form::kNone, "frmWaitDisp",
+         [](Forms& f) -> QWidget* {
+             auto* w = new posmod::frmWaitDisp(f.pub, *f.linkOps, *f.taskOps);
+             w->windowOf = [&f](int formNo) { return f.existingForm(formNo); };
+             w->transfer().messages = &f.messages();
+             w->transfer().editors = [&f](int formNo) { return f.editorTable(formNo); };
+             w->transfer().CsvDialog = &f.waitCsvDialog;
+             w->transfer().fileWriter = &f.fileWriter;
+             return w;
+         },
+         {}},
     };
     return rows;
 }
 
 const WindowRow* WindowTable_Row(int formNo)
 {
+    if (formNo == form::kNone) return nullptr;
     for (const WindowRow& r : WindowTable())
         if (r.formNo == formNo) return &r;
     return nullptr;

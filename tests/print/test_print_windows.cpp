@@ -38,6 +38,7 @@
 #include "shared/ui/WindowShell.h"
 #include "support/CaptureSink.h"
 #include "support/FakeFiles.h"
+#include "ui/DialogCheck.h"
 #include "ui/UiFixture.h"
 
 using namespace posmod;
@@ -59,6 +60,8 @@ struct DialogShell : WindowShell {
     void execDialog(QDialog& d) override
     {
         ++dialogs;
+        for (const std::string& fault : test::DialogFaults(d, d.parentWidget() ? d.parentWidget()->window() : nullptr))
+            ADD_FAILURE() << fault;
         if (handlers.empty()) return;
         auto h = std::move(handlers.front());
         handlers.pop_front();

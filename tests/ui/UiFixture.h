@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogCheck.h"
 #include "app/Forms.h"
 #include "main/ui/frmMain.h"
 #include "shared/Conversions.h"
@@ -139,17 +140,31 @@ protected:
         emit m.CpuCombo->activated(i);
     }
 
+    // The windows' owner, each modal dialog it shows checked as it opens.
+    void newForms()
+    {
+        forms = std::make_unique<Forms>(&sink);
+        forms->dialogShown = [this](QDialog& d, const QWidget* opener) {
+            // The teaching window, a row of the window table, is created once without a parent;
+            // the four-axis positioning editor opens it over itself.
+            if (!opener && d.objectName() == "frmTeach_Command") opener = forms->existingForm(form::frmAutoRunZr4Mode);
+            for (const std::string& fault : DialogFaults(d, opener)) ADD_FAILURE() << fault;
+        };
+    }
+
     // Creates the windows' owner with stubs in place of the link and the tasks; Form_Load
     // runs the start-up.
     frmMain& start(bool load = true)
     {
-        forms = std::make_unique<Forms>(&sink);
+        newForms();
         link = std::make_unique<StubLink>();
         tasks = std::make_unique<StubTasks>(forms->pub);
         forms->linkOps = link.get();
         forms->taskOps = tasks.get();
         link->journal = tasks->journal = &journal;
         forms->endProgram = [this] { ++endings; };
+        // Off the screen's corner, where a window or dialog that is never placed would be too.
+        forms->Main().move(64, 48);
         if (load) forms->Main().Form_Load();
         return forms->Main();
     }

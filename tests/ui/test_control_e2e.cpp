@@ -48,7 +48,7 @@ protected:
     // The tool with its real link set up for the peer, the model of the list text chosen.
     void startOn(const ModuleModel& model, FakeCpu& peer, const Route& r, const char* modelText)
     {
-        forms = std::make_unique<Forms>(&sink);
+        newForms();
         forms->endProgram = [this] { ++endings; };
         Public& pub = forms->pub;
         pub.SendCancel = -1;

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
+#include <algorithm>
 #include <map>
 
 #include "UiFixture.h"
 #include "shared/ui/FormBase.h"
+#include "app/DialogTable.h"
 #include "app/WindowTable.h"
 #include "shared/FormNumbers.h"
+#include "shared/ModelTable.h"
 
 using namespace posmod;
 using posmod::test::UiTest;
@@ -94,4 +98,29 @@ TEST_F(UiTest, FormNumbersWithoutAWindowChangeNothing)
     EXPECT_EQ(WindowTable_Row(12), nullptr);
     EXPECT_EQ(forms->form(10), nullptr);
     EXPECT_EQ(forms->form(12), nullptr);
+}
+
+// The walks and the check of every opening dialog go by the rows: each must create the dialog
+// it names, where its opener puts it, for a model whose windows include that opener.
+TEST_F(UiTest, EveryDialogRowCreatesItsDialogAtEachOfItsOpeners)
+{
+    for (const DialogRow& row : DialogTable()) {
+        EXPECT_FALSE(row.openers.empty()) << row.name;
+        for (int opener : row.openers) {
+            SCOPED_TRACE(row.name + " from form " + std::to_string(opener));
+            const auto model = std::find_if(kModelTable.begin(), kModelTable.end(), [&](const ModelRow& m) {
+                return opener == form::frmMain || opener == m.paramForm || opener == m.autoForm || opener == m.controlForm;
+            });
+            ASSERT_NE(model, kModelTable.end()) << "no model has the window that opens it: no walk reaches it";
+            start();
+            Model_Choose(forms->pub, model->text);
+            QWidget* at = forms->form(opener);
+            at->move(120, 90);
+            const DialogPtr d = row.create(*forms, *at);
+            ASSERT_NE(d, nullptr);
+            EXPECT_EQ(d->objectName().toStdString(), row.name);
+            EXPECT_EQ(d->pos(), at->pos());
+            EXPECT_FALSE(d->isVisible());
+        }
+    }
 }

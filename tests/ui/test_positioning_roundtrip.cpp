@@ -93,7 +93,7 @@ protected:
         peer = std::make_unique<FakeCpu>(*model, FakeCpu::Kind::Tcp);
         std::string error;
         EXPECT_TRUE(peer->start(&error)) << error;
-        forms = std::make_unique<Forms>(&sink);
+        newForms();
         forms->endProgram = [this] { ++endings; };
         forms->runDialog = [this](QDialog& d) {
             if (auto* s = qobject_cast<frmStepSet*>(&d)) {

@@ -31,7 +31,7 @@ protected:
     // The program with its own link, as it runs; Exit only counted.
     frmMain& startProgram()
     {
-        forms = std::make_unique<Forms>(&sink);
+        newForms();
         forms->endProgram = [this] { ++endings; };
         forms->Main().Form_Load();
         return forms->Main();

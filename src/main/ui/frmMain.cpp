@@ -234,7 +234,7 @@ void frmMain::ParmSetCommand_Click()
 void frmMain::AutoSetCommand_Click()
 {
     frmStepSet dialog(s_.pub, s_.messages, this);
-    s_.shell.execDialog(dialog);
+    showDialog(dialog);
     s_.pub.DataSourceCaption = "";
     if (s_.pub.StepRange.Result == 2) return;
     lock();
@@ -279,14 +279,14 @@ void frmMain::CpuSendCommand_Click()
 void frmMain::CpuReadCommand_Click()
 {
     frmCsvRead dialog(s_.pub, s_.messages, this);
-    s_.shell.execDialog(dialog);
+    showDialog(dialog);
     if (s_.pub.CsvStoreRange[0] == 3) return;
     lock();
     s_.transfers.SendMain(10);
     unlock();
 }
 
-void frmMain::showMenuDialog(QDialog& d)
+void frmMain::showDialog(QDialog& d)
 {
     d.move(pos());
     s_.shell.execDialog(d);
@@ -302,14 +302,14 @@ void frmMain::mnuAxisName_Click()
     if (!settingsDialogAllowed()) return;
     if (Model_Family(s_.pub.ModuleType) == ModelFamily::OneAxis) return; // no axis names
     frmAxisName dialog(s_.pub, s_.messages, this);
-    showMenuDialog(dialog);
+    showDialog(dialog);
 }
 
 void frmMain::mnuRS232C_Click()
 {
     if (!settingsDialogAllowed()) return;
     frmSetting dialog(s_.pub, s_.messages, s_.comm, this);
-    showMenuDialog(dialog);
+    showDialog(dialog);
     // A link left open by a failed operation would be reused with the old port or address.
     s_.link.POCLS();
 }
@@ -318,14 +318,14 @@ void frmMain::mnuEthernet_Click()
 {
     if (!settingsDialogAllowed()) return;
     frmInsSetting dialog(s_.pub, s_.messages, this);
-    showMenuDialog(dialog);
+    showDialog(dialog);
     s_.link.POCLS();
 }
 
 void frmMain::mnuAboutPassSet_Click()
 {
     frmVerRev dialog(this);
-    showMenuDialog(dialog);
+    showDialog(dialog);
 }
 
 } // namespace posmod

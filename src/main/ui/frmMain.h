@@ -86,8 +86,8 @@ private:
     // The editor of the chosen model opened over the main window.
     void openParamEditor();
     void openPositioningEditor();
-    // A dialog of the menus, modal at the main window's top-left corner.
-    void showMenuDialog(QDialog& d);
+    // A dialog of the main window, modal at its top-left corner.
+    void showDialog(QDialog& d);
     // The settings dialogs: refused while a transfer or link operation runs (their stores
     // would reach its requests).
     bool settingsDialogAllowed() const;

@@ -26,6 +26,8 @@ frmDefault::frmDefault(Public& pub, MessageSink& messages, QWidget* parent)
     Label2 = NewLabel(this, "Label2", "Step No.");
     Label3 = NewLabel(this, "Label3", "~");
     for (int i = 0; i < 2; ++i) DefaultText[static_cast<size_t>(i)] = NewText(this, ArrayName("DefaultText", i));
+    Label2->setBuddy(DefaultText[0]);
+    CaptionBy(DefaultText[1], Label2); // the end of the range: "~" only marks it
     QHBoxLayout* buttons = NewOkCancel(this, DefaultCommand, "DefaultCommand", CancelCommand);
     connect(DefaultCommand, &QPushButton::clicked, this, &frmDefault::DefaultCommand_Click);
     connect(CancelCommand, &QPushButton::clicked, this, &frmDefault::CancelCommand_Click);

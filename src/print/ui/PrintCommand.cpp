@@ -10,8 +10,7 @@
 
 namespace posmod {
 
-void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int formNo,
-                      const std::array<const GridCells*, 4>& grids, bool decimal)
+PrintSource PrintCommand_Source(Public& pub, int formNo, const std::array<const GridCells*, 4>& grids, bool decimal)
 {
     const int kind = PrintKind_ForEditor(formNo, pub.ModuleType);
     if (kind >= 0) pub.PrintDataKind = kind;
@@ -28,6 +27,13 @@ void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int form
         pub.AxisStepRange.LastStep = last;
     }
     src.range = pub.AxisStepRange;
+    return src;
+}
+
+void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int formNo,
+                      const std::array<const GridCells*, 4>& grids, bool decimal)
+{
+    const PrintSource src = PrintCommand_Source(pub, formNo, grids, decimal);
     editor.hide();
     shell.showPrintPreview(editor, src);
     editor.show();

@@ -68,6 +68,7 @@ frmPrintDisp::frmPrintDisp(PrintServices& services, const PrintSource& source, Q
     Page_Label = NewLabel(PageFrame, "Page_Label", "Page");
     PageD_Label = NewLabel(PageFrame, "PageD_Label", "");
     PageD_Label->setAlignment(Qt::AlignCenter);
+    CaptionBy(PageText, PjumpCommand); // the page the jump goes to
     auto* frame = new QVBoxLayout(PageFrame);
     frame->addWidget(PageUp_Command);
     frame->addWidget(PageDown_Command);
@@ -121,11 +122,17 @@ void frmPrintDisp::Form_Load(const PrintSource& source)
     h = PrintKind_IsPaged(paging_.kind) ? fit.height() : std::max(h, fit.height());
     Prn_Spread->setGeometry(kMarginPixels, top, w, h);
     int width = std::max(layout_.windowWidth > 0 ? px(layout_.windowWidth) : 0, w + 2 * kMarginPixels);
-    const int height = std::max(layout_.windowHeight > 0 ? px(layout_.windowHeight) : 0, top + h + kMarginPixels);
+    int height = std::max(layout_.windowHeight > 0 ? px(layout_.windowHeight) : 0, top + h + kMarginPixels);
     if (layout_.pageFrameVisible) {
         const int left = kMarginPixels + std::max(px(layout_.pageFrameLeft), w + kMarginPixels);
-        PageFrame->setGeometry(left, top, px(kPageFrameWidth), std::min(h, PageFrame->sizeHint().height() + 40));
-        width = std::max(width, left + px(kPageFrameWidth) + kMarginPixels);
+        // Never narrower or lower than its captions need: a wider font, or a table of fewer
+        // rows than a screen page, would cut its buttons.
+        const QSize need = PageFrame->sizeHint();
+        const int frameWidth = std::max(px(kPageFrameWidth), need.width());
+        const int frameHeight = std::max(std::min(h, need.height() + 40), need.height());
+        PageFrame->setGeometry(left, top, frameWidth, frameHeight);
+        width = std::max(width, left + frameWidth + kMarginPixels);
+        height = std::max(height, top + frameHeight + kMarginPixels);
     }
     menu->setGeometry(0, 0, width, menu->sizeHint().height());
     setFixedSize(width, height);

@@ -33,6 +33,7 @@ frmPrintPageForm::frmPrintPageForm(PrintServices& services, PrintSheet& sheet, Q
         const auto k = static_cast<size_t>(i);
         lblMargin[k] = NewLabel(fraMargin, ArrayName("lblMargin", i), captions[i]);
         txtMargin[k] = NewText(fraMargin, ArrayName("txtMargin", i));
+        lblMargin[k]->setBuddy(txtMargin[k]);
         margins->addWidget(lblMargin[k], i / 2, (i % 2) * 2);
         margins->addWidget(txtMargin[k], i / 2, (i % 2) * 2 + 1);
     }
@@ -52,6 +53,11 @@ frmPrintPageForm::frmPrintPageForm(PrintServices& services, PrintSheet& sheet, Q
                    NewLabel(NextPage_Frame, ArrayName("Page_Label1", 1), "axis in a lump in one page")};
     Page_Label2 = {NewLabel(NextPage_Frame, ArrayName("Page_Label2", 0), "Turn a page every"),
                    NewLabel(NextPage_Frame, ArrayName("Page_Label2", 1), "steps")};
+    // Each list is read by the words before it, its box too.
+    Page_Label1[0]->setBuddy(AxisCombo);
+    Page_Label2[0]->setBuddy(LineCombo);
+    CaptionBy(AxisCombo->lineEdit(), Page_Label1[0]);
+    CaptionBy(LineCombo->lineEdit(), Page_Label2[0]);
     auto* next = new QGridLayout(NextPage_Frame);
     next->addWidget(Page_Label1[0], 0, 0);
     next->addWidget(AxisCombo, 0, 1);

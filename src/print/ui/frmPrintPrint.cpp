@@ -56,23 +56,29 @@ frmPrintPrint::frmPrintPrint(PrintServices& services, PrintSheet& sheet, std::fu
     txtRow = NewText(fraPrintRange, "txtRow");
     txtCol2 = NewText(fraPrintRange, "txtCol2");
     txtRow2 = NewText(fraPrintRange, "txtRow2");
+    // Each box is read by the label before it.
+    auto labelled = [](QWidget* frame, const char* name, const char* caption, QLineEdit* box) {
+        QLabel* l = NewLabel(frame, name, caption);
+        l->setBuddy(box);
+        return l;
+    };
     auto* block = new QGridLayout(fraPrintRange);
-    block->addWidget(NewLabel(fraPrintRange, "lblCol", "Col :"), 0, 0);
+    block->addWidget(labelled(fraPrintRange, "lblCol", "Col :", txtCol), 0, 0);
     block->addWidget(txtCol, 0, 1);
-    block->addWidget(NewLabel(fraPrintRange, "lblRow", "Row :"), 0, 2);
+    block->addWidget(labelled(fraPrintRange, "lblRow", "Row :", txtRow), 0, 2);
     block->addWidget(txtRow, 0, 3);
-    block->addWidget(NewLabel(fraPrintRange, "lblCol2", "Col2 :"), 1, 0);
+    block->addWidget(labelled(fraPrintRange, "lblCol2", "Col2 :", txtCol2), 1, 0);
     block->addWidget(txtCol2, 1, 1);
-    block->addWidget(NewLabel(fraPrintRange, "lblRow2", "Row2 :"), 1, 2);
+    block->addWidget(labelled(fraPrintRange, "lblRow2", "Row2 :", txtRow2), 1, 2);
     block->addWidget(txtRow2, 1, 3);
 
     fraPage = NewFrame(this, "fraPage", "Page range");
     txtPageStart = NewText(fraPage, "txtPageStart");
     txtPageEnd = NewText(fraPage, "txtPageEnd");
     auto* pages = new QHBoxLayout(fraPage);
-    pages->addWidget(NewLabel(fraPage, "lblPageStart", "Start :"));
+    pages->addWidget(labelled(fraPage, "lblPageStart", "Start :", txtPageStart));
     pages->addWidget(txtPageStart);
-    pages->addWidget(NewLabel(fraPage, "lblPageEnd", "End :"));
+    pages->addWidget(labelled(fraPage, "lblPageEnd", "End :", txtPageEnd));
     pages->addWidget(txtPageEnd);
 
     cmdOK = NewButton(this, "cmdOK", "OK(&O)");

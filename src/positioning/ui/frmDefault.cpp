@@ -22,6 +22,7 @@ frmDefault::frmDefault(Public& pub, MessageSink& messages, QWidget* parent)
     Label1 = NewLabel(this, "Label1", "Axis");
     // A choice from the list only: the axis is the entry's place, whatever the names are.
     DefaultCombo = NewCombo(this, "DefaultCombo");
+    Label1->setBuddy(DefaultCombo);
     DefaultCombo->setEditable(false);
     Label2 = NewLabel(this, "Label2", "Step No.");
     Label3 = NewLabel(this, "Label3", "~");

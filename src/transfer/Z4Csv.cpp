@@ -20,6 +20,16 @@ int nameKey(const std::string& f)
     return -1;
 }
 
+// The name after a name line's key k: an axis's name for "A Axis".."D Axis", dropped for
+// "X Axis"/"Y Axis". false when the file ends first.
+bool takeName(CsvFieldStream& in, int k, Z4AxisNames& names)
+{
+    std::string name;
+    if (!in.next(name)) return false;
+    if (k < kZr4Axes) names[static_cast<size_t>(k)] = name;
+    return true;
+}
+
 bool isNop(const std::string& text) { return equalsNoCase(text, "NOP"); }
 
 std::string cellOf(const EditorTable& e, int axis, int row, int col)
@@ -64,11 +74,8 @@ CsvRead Z4PrmCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4PrmCsvData& 
         // Pass 1: the names standing before the first record.
         CsvFieldStream in(fields);
         while (in.next(f)) {
-            const int k = nameKey(f);
-            if (k >= 0) {
-                std::string name;
-                if (!in.next(name)) return in.failed(failedLine);
-                if (k < kZr4Axes) readNames[static_cast<size_t>(k)] = name;
+            if (const int k = nameKey(f); k >= 0) {
+                if (!takeName(in, k, readNames)) return in.failed(failedLine);
                 continue;
             }
             if (utf8Length(f) != 1) return in.failed(failedLine);
@@ -107,11 +114,8 @@ CsvRead Z4AutoCsv_Read(std::string_view bytes, Z4AxisNames& names, Z4AutoCsvData
     CsvFieldStream in(CsvFields_Split(bytes));
     std::string f;
     while (in.next(f)) {
-        const int k = nameKey(f);
-        if (k >= 0) {
-            std::string name;
-            if (!in.next(name)) return in.failed(failedLine);
-            if (k < kZr4Axes) readNames[static_cast<size_t>(k)] = name;
+        if (const int k = nameKey(f); k >= 0) {
+            if (!takeName(in, k, readNames)) return in.failed(failedLine);
             continue;
         }
         if (utf8Length(f) != 4) {

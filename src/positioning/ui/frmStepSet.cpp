@@ -32,13 +32,12 @@ frmStepSet::frmStepSet(Public& pub, MessageSink& messages, QWidget* parent)
     grid->addLayout(buttons, 1, 0, 1, 4);
 }
 
-// Every showing starts like a freshly loaded dialog, at the caller's top-left corner.
+// Every showing starts like a freshly loaded dialog (the main window places it).
 void frmStepSet::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous()) {
         for (auto* t : StepText) t->clear();
         StepText[0]->setFocus();
-        MoveToOpener(this);
     }
     QDialog::showEvent(e);
 }

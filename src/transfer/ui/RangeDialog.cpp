@@ -47,9 +47,4 @@ bool StepPair_Read(const std::array<QLineEdit*, 2>& texts, MessageSink& msg, int
     return false;
 }
 
-void MoveToOpener(QDialog* d)
-{
-    if (d->parentWidget()) d->move(d->parentWidget()->window()->pos());
-}
-
 } // namespace posmod

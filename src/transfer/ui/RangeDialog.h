@@ -22,7 +22,5 @@ void NewStepPair(QDialog* d, std::array<QLineEdit*, 2>& texts, QLabel*& tilde, i
 QHBoxLayout* NewOkCancel(QDialog* d, QPushButton*& ok, const char* okName, QPushButton*& cancel);
 // The steps typed; on an entry error its message is shown and false returned.
 bool StepPair_Read(const std::array<QLineEdit*, 2>& texts, MessageSink& msg, int32_t& first, int32_t& last);
-// At the top-left corner of the window that opened it.
-void MoveToOpener(QDialog* d);
 
 } // namespace posmod

@@ -63,7 +63,6 @@ void frmCsvRead::showEvent(QShowEvent* e)
 {
     if (!e->spontaneous()) {
         Form_Load();
-        MoveToOpener(this);
     }
     QDialog::showEvent(e);
 }

@@ -18,12 +18,7 @@ namespace posmod {
 
 namespace {
 
-template <class W> QWidget* editor(Forms& f)
-{
-    auto* w = new W(f.pub, f, f, f.messages());
-    w->setCsvFiles(f.csvFiles);
-    return w;
-}
+template <class W> QWidget* editor(Forms& f) { return new W(f.pub, f, f, f.messages(), f.csvFiles); }
 template <class W> QWidget* control(Forms& f) { return new W(f.pub, f, *f.linkOps, *f.taskOps, f.messages()); }
 template <class W> QWidget* command(Forms& f)
 {

@@ -12,14 +12,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTextDocument>
 
+#include <array>
 #include <optional>
 
 #include "UiFixture.h"
 #include "WindowWalk.h"
 #include "platform/FlexGrid.h"
+#include "shared/ui/FormBase.h"
 
 using namespace posmod;
 
@@ -27,15 +30,13 @@ namespace {
 
 std::string Str(const QString& s) { return "\"" + s.toStdString() + "\""; }
 
-// A caption as it is drawn: "&x" underlines x, "&&" shows one "&".
+// A caption as it is drawn: each "&" marks the character after it, which is drawn
+// underlined ("&&" is a drawn "&"); a last "&" marks nothing and is drawn. The cases of
+// CaptionsReadAsDrawn pin it.
 QString Drawn(const QString& caption)
 {
-    QString out;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        out += caption[i];
-    }
-    return out;
+    static const QRegularExpression marked("&(.)", QRegularExpression::DotMatchesEverythingOption);
+    return QString(caption).replace(marked, "\\1");
 }
 
 // A label draws its mnemonic only when it has a control to move to; rich text as its plain text.
@@ -136,22 +137,103 @@ std::vector<std::string> Misnamed(QWidget& window)
     return found;
 }
 
+// Captions as a person reads them on the screen, the oracle of the walk below.
+struct ReadCase {
+    enum Kind { Button, Frame, Option, Check, Label, LabelWithBuddy } kind;
+    const char* caption;
+    const char* read;
+};
+
+const ReadCase kReadCases[] = {
+    {ReadCase::Button, "Exit(&X)", "Exit(X)"},
+    {ReadCase::Button, "Trailing &", "Trailing &"},
+    {ReadCase::Frame, "A && B", "A & B"},
+    {ReadCase::Frame, "Feed && Lift", "Feed & Lift"},
+    {ReadCase::Option, "&&&Go", "&Go"},
+    {ReadCase::Check, "Feed && &Lift", "Feed & Lift"},
+    {ReadCase::Check, "Magazine &&&& M", "Magazine && M"},
+    {ReadCase::LabelWithBuddy, "&Step No.", "Step No."},
+    {ReadCase::LabelWithBuddy, "A && B", "A & B"},
+    {ReadCase::Label, "A && B", "A && B"},
+    {ReadCase::Label, "Exit(&X)", "Exit(&X)"},
+};
+
+TEST(CaptionsReadAsDrawn, EachControlIsAnnouncedAsItsCaptionReads)
+{
+    test::app();
+    QWidget window;
+    auto* box = NewText(&window, "Box");
+    for (const ReadCase& c : kReadCases) {
+        SCOPED_TRACE(std::string("caption ") + c.caption);
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case ReadCase::Button: w = NewButton(&window, "B", c.caption); break;
+        case ReadCase::Frame: w = NewFrame(&window, "F", c.caption); break;
+        case ReadCase::Option: w = NewOption(&window, "O", c.caption); break;
+        case ReadCase::Check: w = NewCheck(&window, "C", c.caption); break;
+        case ReadCase::Label:
+        case ReadCase::LabelWithBuddy: {
+            QLabel* l = NewLabel(&window, "L", c.caption);
+            if (c.kind == ReadCase::LabelWithBuddy) l->setBuddy(box);
+            EXPECT_EQ(DrawnLabel(l).toStdString(), c.read) << "the walk's reading";
+            w = l;
+            break;
+        }
+        }
+        EXPECT_EQ(NameOf(w).toStdString(), c.read);
+        if (c.kind != ReadCase::Label && c.kind != ReadCase::LabelWithBuddy) {
+            EXPECT_EQ(Drawn(QString::fromUtf8(c.caption)).toStdString(), c.read) << "the walk's reading";
+        }
+        delete w;
+    }
+}
+
 using AccessibleNames = test::UiTest;
+
+// The captions of a window that hold an axis name as they read: the drawn captions of its
+// controls and tabs that begin as one of names does (its first four characters).
+std::vector<QString> AxisCaptions(QWidget& window, const std::array<QString, 4>& names)
+{
+    std::vector<QString> read;
+    auto take = [&](const QString& text) {
+        for (const QString& n : names)
+            if (!n.isEmpty() && text.startsWith(n.left(4))) read.push_back(text);
+    };
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (const std::optional<QString> caption = OwnCaption(w)) take(*caption);
+    for (QTabBar* bar : window.findChildren<QTabBar*>())
+        for (int t = 0; t < bar->count(); ++t) take(Drawn(bar->tabText(t)));
+    return read;
+}
 
 TEST_F(AccessibleNames, EveryWindowOfEveryModelAnnouncesWhatAPersonReads)
 {
-    writeIni("MODULE_NO=0\r\nAX_NAME_A=Feed & Lift\r\nAX_NAME_B=Magazine M\r\nAX_NAME_C=Turret\r\nAX_NAME_D=Lift\r\n");
+    // Axis names a person types with "&" in them, which a caption must show as typed.
+    const std::array<std::string, 4> axisNames = {"Feed & Lift", "Magazine && M", "Turret", "Lift"};
+    const std::array<QString, 4> typed = {"Feed & Lift", "Magazine && M", "Turret", "Lift"};
     std::vector<std::string> found;
     const int models = start().CpuCombo->count();
     for (int model = 0; model < models; ++model) {
         frmMain& main = start();
         chooseModel(main, model);
+        forms->pub.set.AxisName = axisNames;
         const std::string which = " with " + main.CpuCombo->currentText().toStdString();
+        int axisCaptions = 0;
         test::ForEveryWindow(*forms, [&](QWidget& w) {
             test::ForEachShowing(w, [&](const std::string& showing) {
                 for (const std::string& m : Misnamed(w)) found.push_back(m + showing + which);
+                for (const QString& c : AxisCaptions(w, typed)) {
+                    ++axisCaptions;
+                    // A caption may cut a name short, never change it.
+                    if (std::none_of(typed.begin(), typed.end(), [&](const QString& n) { return n.startsWith(c); }))
+                        found.push_back(w.objectName().toStdString() + " shows an axis name as " + Str(c) + which);
+                }
             });
         });
+        // The one-axis model names no axis.
+        if (model > 0) {
+            EXPECT_GT(axisCaptions, 0) << "no window" << which << " shows an axis name";
+        }
     }
     for (const std::string& m : found) ADD_FAILURE() << m;
 }

@@ -30,7 +30,7 @@ void StatusRegBase::Grids_Build()
     if (l.tabs > 0) {
         tabs_ = NewGridTabs(this, l.tabsName, l.gridName, grids_);
         for (int t = 0; t < l.tabs; ++t)
-            tabs_->setTabText(t, QString::fromStdString(StatusTab_Caption(pub_, family_, t)));
+            tabs_->setTabText(t, CaptionOf(StatusTab_Caption(pub_, family_, t)));
     } else {
         grids_[0] = NewGrid(this, l.gridName);
     }

@@ -42,7 +42,7 @@ void frmSeigyo7WCmd::Form_Load()
     SeigyoOption[0]->setChecked(true);
     SeigyoOption_Click(0);
     for (size_t i = 0; i < 2; ++i)
-        JikOption[i]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[i], kAxisOptionBytes)));
+        JikOption[i]->setText(CaptionOf(StrByte_Cut(p.set.AxisName[i], kAxisOptionBytes)));
 }
 
 void frmSeigyo7WCmd::SendCommand_Click()

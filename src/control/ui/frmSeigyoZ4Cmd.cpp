@@ -70,7 +70,7 @@ void frmSeigyoZ4Cmd::Form_Load()
     SeigyoOption_Click(0);
     for (size_t k = 0; k < 4; ++k) {
         JikCheck[k]->setChecked(false);
-        JikCheck[k]->setText(QString::fromStdString(StrByte_Cut(p.set.AxisName[k], kAxisCheckBytes)));
+        JikCheck[k]->setText(CaptionOf(StrByte_Cut(p.set.AxisName[k], kAxisCheckBytes)));
     }
 }
 

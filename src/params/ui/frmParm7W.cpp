@@ -26,8 +26,9 @@
 
 namespace posmod {
 
-frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+frmParm7W::frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                     CsvProcedures& csvFiles)
+    : EditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmParm7W");
     for (int i = 0; i < 2; ++i) PrmHFlexGrid[static_cast<size_t>(i)] = NewGrid(this, ArrayName("PrmHFlexGrid", i));
@@ -172,7 +173,7 @@ void frmParm7W::Parm7WCsv_Cmd1_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParm7W, false);
-    if (csv_ && csv_->CsvData_ReadSub() == 1) {
+    if (csv_.CsvData_ReadSub() == 1) {
         HexHOption->setChecked(true);
         QCoreApplication::processEvents();
         int left = 0;
@@ -192,7 +193,7 @@ void frmParm7W::Parm7WCsv_Cmd2_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParm7W, false);
-    if (csv_) csv_->CsvData_Write7WSub(Pram7WOption1->isChecked());
+    csv_.CsvData_Write7WSub(Pram7WOption1->isChecked());
     shell_.FormControl_Enable(form::frmParm7W, true);
     PrmHFlexGrid[0]->setRow(1);
     PrmHFlexGrid[0]->setCol(2);

@@ -20,7 +20,8 @@ class CellEditor;
 class frmParm7W : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
-    frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmParm7W(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+              CsvProcedures& csvFiles);
     ~frmParm7W() override;
     void Form_Load() override;
     EditorTable editorTable() override;

@@ -23,8 +23,9 @@
 
 namespace posmod {
 
-frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+frmParmJV::frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                     CsvProcedures& csvFiles)
+    : EditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmParmJV");
     PrmFlexGrid = NewGrid(this, "PrmFlexGrid");
@@ -141,7 +142,7 @@ void frmParmJV::ParmJVCsv_Cmd1_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmJV, false);
-    if (csv_ && csv_->CsvData_ReadSub() == 1) {
+    if (csv_.CsvData_ReadSub() == 1) {
         // The file's words are hex: the grid shows hex before they come in.
         HexOption->setChecked(true);
         QCoreApplication::processEvents();
@@ -158,7 +159,7 @@ void frmParmJV::ParmJVCsv_Cmd2_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmJV, false);
-    if (csv_) csv_->CsvData_WriteJVSub(PramJVOption1->isChecked());
+    csv_.CsvData_WriteJVSub(PramJVOption1->isChecked());
     shell_.FormControl_Enable(form::frmParmJV, true);
     PrmFlexGrid->setRow(1);
     PrmFlexGrid->setCol(2);

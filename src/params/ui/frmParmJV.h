@@ -18,7 +18,8 @@ class CellEditor;
 class frmParmJV : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
-    frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmParmJV(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+              CsvProcedures& csvFiles);
     ~frmParmJV() override;
     void Form_Load() override;
     EditorTable editorTable() override;

@@ -23,8 +23,9 @@
 
 namespace posmod {
 
-frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+frmParmZr4::frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                       CsvProcedures& csvFiles)
+    : EditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmParmZr4");
     AutoSSTab = NewGridTabs(this, "AutoSSTab", "PrmZ4FlexGrid", PrmZ4FlexGrid);
@@ -171,7 +172,7 @@ void frmParmZr4::ParmZ4Csv_Cmd1_Click()
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmZr4, false);
     Z4PrmCsvData data;
-    if (csv_ && csv_->ZR4_PrmCsvData_ReadSub(data) == 1) {
+    if (csv_.ZR4_PrmCsvData_ReadSub(data) == 1) {
         HexZ4Option->setChecked(true);
         QCoreApplication::processEvents();
         int left = 0;
@@ -189,7 +190,7 @@ void frmParmZr4::ParmZ4Csv_Cmd2_Click()
 {
     if (!editor_->flush()) return;
     shell_.FormControl_Enable(form::frmParmZr4, false);
-    if (csv_) csv_->CsvData_WriteZ4Sub(PramZ4Option1->isChecked());
+    csv_.CsvData_WriteZ4Sub(PramZ4Option1->isChecked());
     shell_.FormControl_Enable(form::frmParmZr4, true);
     showStart();
 }

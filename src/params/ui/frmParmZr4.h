@@ -22,7 +22,8 @@ class CellEditor;
 class frmParmZr4 : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
-    frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmParmZr4(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+               CsvProcedures& csvFiles);
     ~frmParmZr4() override;
     void Form_Load() override;
     EditorTable editorTable() override;

@@ -21,8 +21,9 @@
 
 namespace posmod {
 
-StepEditorBase::StepEditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : EditorBase(pub, shell, transfers, messages)
+StepEditorBase::StepEditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                               CsvProcedures& csvFiles)
+    : EditorBase(pub, shell, transfers, messages, csvFiles)
 {
 }
 

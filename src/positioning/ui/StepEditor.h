@@ -25,7 +25,8 @@ class EditRules;
 class StepEditorBase : public EditorBase, public EditorTableSource {
     Q_OBJECT
 public:
-    StepEditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    StepEditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                   CsvProcedures& csvFiles);
     ~StepEditorBase() override;
 
     EditorTable editorTable() override;

@@ -17,8 +17,9 @@
 
 namespace posmod {
 
-frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : StepEditorBase(pub, shell, transfers, messages)
+frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                                   CsvProcedures& csvFiles)
+    : StepEditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmAutoRun7WMode");
     // Arial where it is installed; the nearest font otherwise.
@@ -54,14 +55,14 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
     });
     connect(AutoEnd7W_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(Auto7WCsv_Cmd1, &QPushButton::clicked, this, [this] {
-        CsvLoad_Run([this] { return csv_ && csv_->CsvData_ReadSub() == 1; },
+        CsvLoad_Run([this] { return csv_.CsvData_ReadSub() == 1; },
                     [this] { return Step7W_FileMerge({RunMode7WGrid[0], RunMode7WGrid[1]}, pub_); },
                     // The file may have named the axes.
                     [this] { SetAxisTabs(AutoSSTab, pub_.set, kind_.tabBytes); });
     });
     connect(Auto7WCsv_Cmd2, &QPushButton::clicked, this, [this] {
         CsvSave_Run([this] {
-            if (csv_) csv_->CsvAuto_Write7WSub(Auto7WOption1->isChecked());
+            csv_.CsvAuto_Write7WSub(Auto7WOption1->isChecked());
         });
     });
 }

@@ -16,7 +16,8 @@ namespace posmod {
 class frmAutoRun7WMode : public StepEditorBase {
     Q_OBJECT
 public:
-    frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                     CsvProcedures& csvFiles);
     void Form_Load() override;
 
     QTabWidget* AutoSSTab;

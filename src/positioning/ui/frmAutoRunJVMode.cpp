@@ -17,8 +17,9 @@
 
 namespace posmod {
 
-frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : StepEditorBase(pub, shell, transfers, messages)
+frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                                   CsvProcedures& csvFiles)
+    : StepEditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmAutoRunJVMode");
     RunModeGrid = NewGrid(this, "RunModeGrid");
@@ -60,12 +61,12 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
         RunModeGrid->setCol(2);
     };
     connect(AutoJVCsv_Cmd1, &QPushButton::clicked, this, [this, home] {
-        CsvLoad_Run([this] { return csv_ && csv_->CsvData_ReadSub() == 1; },
+        CsvLoad_Run([this] { return csv_.CsvData_ReadSub() == 1; },
                     [this] { return StepJV_FileMerge(*RunModeGrid, pub_); }, home);
     });
     connect(AutoJVCsv_Cmd2, &QPushButton::clicked, this, [this, home] {
         CsvSave_Run([this, home] {
-            if (csv_) csv_->CsvAuto_WriteJVSub(AutoJVOption1->isChecked());
+            csv_.CsvAuto_WriteJVSub(AutoJVOption1->isChecked());
             home();
         });
     });

@@ -13,7 +13,8 @@ namespace posmod {
 class frmAutoRunJVMode : public StepEditorBase {
     Q_OBJECT
 public:
-    frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                     CsvProcedures& csvFiles);
     void Form_Load() override;
 
     FlexGrid* RunModeGrid;

@@ -29,8 +29,9 @@ namespace {
 constexpr int kTeachReadMode = 11;
 } // namespace
 
-frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : StepEditorBase(pub, shell, transfers, messages)
+frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                                     CsvProcedures& csvFiles)
+    : StepEditorBase(pub, shell, transfers, messages, csvFiles)
 {
     setObjectName("frmAutoRunZr4Mode");
     setWindowTitle("Automatic operation data setting");
@@ -69,7 +70,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     connect(AutoEndZ4_Command, &QPushButton::clicked, this, &QWidget::close);
     connect(AutoZ4Csv_Cmd1, &QPushButton::clicked, this, [this] {
         auto data = std::make_shared<Z4AutoCsvData>();
-        CsvLoad_Run([this, data] { return csv_ && csv_->ZR4_AutCsvData_ReadSub(*data) == 1; },
+        CsvLoad_Run([this, data] { return csv_.ZR4_AutCsvData_ReadSub(*data) == 1; },
                     [this, data] {
                         return StepZr4_FileMerge(
                             {RunModeZr4Grid[0], RunModeZr4Grid[1], RunModeZr4Grid[2], RunModeZr4Grid[3]}, *data);
@@ -83,7 +84,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
     });
     connect(AutoZ4Csv_Cmd2, &QPushButton::clicked, this, [this] {
         CsvSave_Run([this] {
-            if (csv_) csv_->CsvAuto_WriteZ4Sub(AutoZ4Option1->isChecked());
+            csv_.CsvAuto_WriteZ4Sub(AutoZ4Option1->isChecked());
         });
     });
 }

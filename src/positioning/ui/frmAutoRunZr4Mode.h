@@ -16,7 +16,8 @@ namespace posmod {
 class frmAutoRunZr4Mode : public StepEditorBase {
     Q_OBJECT
 public:
-    frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
+    frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                      CsvProcedures& csvFiles);
     void Form_Load() override;
 
     std::array<FlexGrid*, 4> RunModeZr4Grid;

@@ -59,8 +59,7 @@ void frmTeach_Command::Form_Load()
 {
     StepText->clear();
     for (size_t i = 0; i < 4; ++i) {
-        // A caption's "&" would mark a mnemonic: doubled, it shows as itself.
-        JikCheck[i]->setText(QString::fromStdString(StrByte_Cut(pub_.set.AxisName[i], 14)).replace('&', "&&"));
+        JikCheck[i]->setText(CaptionOf(StrByte_Cut(pub_.set.AxisName[i], 14)));
         JikCheck[i]->setChecked(false);
     }
     StepText->setFocus();

@@ -220,12 +220,12 @@ QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName,
     return tabs;
 }
 
+QString CaptionOf(const std::string& text) { return QString::fromStdString(text).replace('&', "&&"); }
+
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes)
 {
-    // A caption's "&" would mark a mnemonic: doubled, it shows as itself.
     for (int t = 0; t < tabs->count(); ++t)
-        tabs->setTabText(t, QString::fromStdString(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes))
-                                .replace('&', "&&"));
+        tabs->setTabText(t, CaptionOf(StrByte_Cut(set.AxisName[static_cast<size_t>(t)], maxBytes)));
     tabs->setCurrentIndex(0);
 }
 
@@ -269,8 +269,9 @@ void FormBase::setModelTitle(const std::string& head)
     setWindowTitle(QString::fromStdString(head + "(" + Model_ForType(pub_.ModuleType).text + ")"));
 }
 
-EditorBase::EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages)
-    : FormBase(pub, shell), transfers_(transfers), messages_(messages)
+EditorBase::EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+                       CsvProcedures& csvFiles)
+    : FormBase(pub, shell), transfers_(transfers), messages_(messages), csv_(csvFiles)
 {
 }
 

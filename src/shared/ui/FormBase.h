@@ -70,7 +70,10 @@ QGroupBox* NewCsvSaveFrame(QWidget* parent, const char* name, Qt::Orientation o,
                            QPushButton*& execute, const char* executeName);
 // One tab page per grid, the grids named gridName(0), gridName(1), ...
 QTabWidget* NewGridTabs(QWidget* parent, const char* name, const char* gridName, std::span<FlexGrid*> grids);
-// Tab captions from the axis names, cut to maxBytes, "&" shown as itself; the first tab in front.
+// A text of the user's (an axis name) as a caption: its "&" doubled, so it shows as itself and
+// marks no mnemonic.
+QString CaptionOf(const std::string& text);
+// Tab captions from the axis names, cut to maxBytes; the first tab in front.
 void SetAxisTabs(QTabWidget* tabs, const Settings& set, int maxBytes);
 
 // The editors' one shape: the table (a grid, a tab of grids, or grids under their labels) at
@@ -108,9 +111,9 @@ protected:
 class EditorBase : public FormBase {
     Q_OBJECT
 public:
-    EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages);
-    // The CSV files the editor's CSV buttons load and save; handed by the program.
-    void setCsvFiles(CsvProcedures& csv) { csv_ = &csv; }
+    // csvFiles: the files the editor's CSV buttons load and save.
+    EditorBase(Public& pub, WindowShell& shell, TransferRunner& transfers, MessageSink& messages,
+               CsvProcedures& csvFiles);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -119,7 +122,7 @@ protected:
 
     TransferRunner& transfers_;
     MessageSink& messages_;
-    CsvProcedures* csv_ = nullptr;
+    CsvProcedures& csv_;
 };
 
 // A control window: leaves the main window as it is while open and shows it when closed;

@@ -1,11 +1,56 @@
 #include "control/StatusDecode.h"
 
+#include <iterator>
+#include <string>
+
 #include "shared/Conversions.h"
 
 namespace posmod {
 
 namespace {
 constexpr const char* kStatusHeaders[3] = {"No.", "Bit Name", "Setting content"};
+
+// What the status window of a family shows beside the bits of the word.
+struct StatusWindow {
+    ModelFamily family;
+    StatusGridLayout grid;
+    const char* axisLetters; // one per tab, naming the axis in the labels ("": no axis named)
+    bool errorAndPosition;   // the error code and current value labels
+};
+
+constexpr StatusWindow kStatusWindows[] = {
+    {.family = ModelFamily::OneAxis,
+     .grid = {.gridName = "Status_RegGrid", .tabsName = "", .tabs = 0, .tabCaptionBytes = 0, .rows = 10, .cols = 3,
+              .width = 5800, .height = 3100, .colWidth = {600, 2400, 2700}, .colAlignment = {5, 2, 5},
+              .rowHeight = 300},
+     .axisLetters = "",
+     .errorAndPosition = false},
+    {.family = ModelFamily::TwoAxis,
+     .grid = {.gridName = "Status7W_RegGrid", .tabsName = "P7WRegSSTab", .tabs = 2, .tabCaptionBytes = 24,
+              .rows = 10, .cols = 3, .width = 5900, .height = 3100, .colWidth = {600, 2390, 2800},
+              .colAlignment = {4, 4, 4}, .rowHeight = 300},
+     .axisLetters = "XY",
+     .errorAndPosition = false},
+    {.family = ModelFamily::FourAxis,
+     .grid = {.gridName = "StatusZr4_RegGrid", .tabsName = "Zr4RegSSTab", .tabs = 4, .tabCaptionBytes = 11,
+              .rows = 10, .cols = 3, .width = 5900, .height = 3100, .colWidth = {600, 2390, 2800},
+              .colAlignment = {4, 4, 4}, .rowHeight = 300},
+     .axisLetters = "ABCD",
+     .errorAndPosition = true},
+};
+// Each family at its index, and a letter for each tab (a tab shows the word of its axis).
+constexpr bool rowsInOrder()
+{
+    for (std::size_t i = 0; i < std::size(kStatusWindows); ++i) {
+        const StatusWindow& w = kStatusWindows[i];
+        if (static_cast<std::size_t>(w.family) != i) return false;
+        if (std::char_traits<char>::length(w.axisLetters) != static_cast<std::size_t>(w.grid.tabs)) return false;
+    }
+    return std::size(kStatusWindows) == 3;
+}
+static_assert(rowsInOrder());
+
+const StatusWindow& statusWindow(ModelFamily f) { return kStatusWindows[static_cast<std::size_t>(f)]; }
 } // namespace
 
 const std::array<StatusBit, 8> kStatusBits = {{
@@ -41,21 +86,7 @@ ModelFamily ControlForm_Family(int formNo)
     return ModelFamily::OneAxis;
 }
 
-const StatusGridLayout& StatusGrid_Layout(ModelFamily f)
-{
-    static const StatusGridLayout kOne{"Status_RegGrid", "", 0, 0, 10, 3, 5800, 3100,
-                                       {600, 2400, 2700}, {5, 2, 5}, 300};
-    static const StatusGridLayout kTwo{"Status7W_RegGrid", "P7WRegSSTab", 2, 24, 10, 3, 5900, 3100,
-                                       {600, 2390, 2800}, {4, 4, 4}, 300};
-    static const StatusGridLayout kFour{"StatusZr4_RegGrid", "Zr4RegSSTab", 4, 11, 10, 3, 5900, 3100,
-                                        {600, 2390, 2800}, {4, 4, 4}, 300};
-    switch (f) {
-    case ModelFamily::OneAxis: return kOne;
-    case ModelFamily::TwoAxis: return kTwo;
-    case ModelFamily::FourAxis: break;
-    }
-    return kFour;
-}
+const StatusGridLayout& StatusGrid_Layout(ModelFamily f) { return statusWindow(f).grid; }
 
 GridLayout StatusGrid_GridLayout(ModelFamily f)
 {
@@ -85,29 +116,21 @@ std::string StatusTab_Caption(const Public& p, ModelFamily f, int tab)
 
 StatusLabels StatusTab_Show(Public& p, ModelFamily f, int tab, GridCells& grid)
 {
-    const int tabs = StatusGrid_Layout(f).tabs;
+    const StatusWindow& w = statusWindow(f);
+    const int tabs = w.grid.tabs;
     const auto t = static_cast<std::size_t>(tab < 0 || tab >= (tabs > 0 ? tabs : 1) ? 0 : tab);
     StatusText_Cha(p, p.StatusReg_Data[t]);
     for (int r = 1; r <= 9; ++r) grid.setTextMatrix(r, 2, p.StatusText_Data[static_cast<std::size_t>(r - 1)]);
 
+    const std::string axis = tabs > 0 ? std::string(1, w.axisLetters[t]) + " axis, " : "";
     StatusLabels l;
+    l.StLabel1 = axis + "Status resister :";
     l.StLabel2 = "H" + p.StatusReg_Data[t];
-    switch (f) {
-    case ModelFamily::OneAxis:
-        l.StLabel1 = "Status resister :";
-        break;
-    case ModelFamily::TwoAxis:
-        l.StLabel1 = t == 0 ? "X axis, Status resister :" : "Y axis, Status resister :";
-        break;
-    case ModelFamily::FourAxis: {
-        const std::string axis(1, static_cast<char>('A' + t));
-        l.StLabel1 = axis + " axis, Status resister :";
-        l.ErLabel1 = axis + " axis, Error Code :";
+    if (w.errorAndPosition) {
+        l.ErLabel1 = axis + "Error Code :";
         l.ErLabel2 = "H" + p.ErrorCode_Data[t];
-        l.IchiLabel1 = axis + " axis, Current value :";
+        l.IchiLabel1 = axis + "Current value :";
         l.IchiLabel2 = "H" + p.CurrentValue_Data[t];
-        break;
-    }
     }
     return l;
 }

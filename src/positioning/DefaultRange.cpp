@@ -8,7 +8,7 @@ namespace posmod {
 std::vector<std::string> DefaultRange_Axes(const Public& p)
 {
     const auto& names = p.set.AxisName;
-    return {names.begin(), names.begin() + Model_ForType(p.ModuleType).rangeAxes};
+    return {names.begin(), names.begin() + Model_ForType(p.ModuleType).namedAxes};
 }
 
 void DefaultRange_Preset(const Public& p, std::string& fromText, std::string& toText)
@@ -37,8 +37,8 @@ RangeEntryError DefaultRange_Check(const std::string& fromText, const std::strin
 int32_t DefaultRange_Axis(int moduleType, int index)
 {
     const ModelRow& m = Model_ForType(moduleType);
-    if (m.rangeAxes == 0) return m.rangeAxisNo;
-    return index >= 0 && index < m.rangeAxes ? index : 0;
+    if (m.namedAxes == 0) return m.rangeAxisNo;
+    return index >= 0 && index < m.namedAxes ? index : 0;
 }
 
 } // namespace posmod

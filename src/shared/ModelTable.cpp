@@ -13,7 +13,7 @@ constexpr int kSeigyoJV = frmSeigyoJVCmd, kSeigyo7W = frmSeigyo7WCmd, kSeigyoZ4 
 constexpr int kZrhRow = 4;
 constexpr int kStatusRowsJV[] = {2, 15};
 constexpr int kStatusRows7W[] = {1, 2, 3, 4, 29, 30, 31};
-constexpr int kNoAxisChoice = -1;
+constexpr int kAxisFromChoice = -1; // the range dialog's choice gives the axis
 const std::vector<std::string> kNoStoreAxes;
 const std::vector<std::string> kStoreAxes7W = {"X / Y axis data", "X axis data only", "Y axis data only"};
 const std::vector<std::string> kStoreAxesZ4 = {"All axis data", "A axis data only", "B axis data only",
@@ -21,18 +21,36 @@ const std::vector<std::string> kStoreAxesZ4 = {"All axis data", "A axis data onl
 } // namespace
 
 const std::array<ModelRow, 5> kModelTable = {{
-    {"JV-ZR", 1, ModelFamily::OneAxis, 1, "5100", 0, {"", "", "", ""}, kParmJV, kAutoJV, kSeigyoJV, 2, 6,
-     CodeTable_SetJV, kStepRowsOneAxis, ParamNameTable::JV, kStatusRowsJV, 0, 5, 0, 3, &kNoStoreAxes},
-    {"JV-ZR4", 5, ModelFamily::FourAxis, 4, "0000", 4, {"A axis", "B axis", "C axis", "D axis"}, kParmZr4,
-     kAutoZr4, kSeigyoZ4, 3, 7, nullptr, 0, ParamNameTable::Z4, {}, 1, 6, 4, kNoAxisChoice, &kStoreAxesZ4},
-    {"VELTA-7W", 2, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W,
-     kSeigyo7W, 4, 8, CodeTable_Set7W, kStepRowsTwoAxis, ParamNameTable::W7, kStatusRows7W, 2, 7, 2, kNoAxisChoice,
-     &kStoreAxes7W},
-    {"VELTAK7W", 3, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W,
-     kSeigyo7W, 4, 8, CodeTable_Set7W, kStepRowsTwoAxis, ParamNameTable::W7K, kStatusRows7W, 3, 8, 2, kNoAxisChoice,
-     &kStoreAxes7W},
-    {"ZRH", 4, ModelFamily::TwoAxis, 2, "1100", 2, {"X axis", "Y axis", "", ""}, kParm7W, kAuto7W, kSeigyo7W, 4,
-     8, CodeTable_Set7W, kStepRowsTwoAxis, ParamNameTable::W7, kStatusRows7W, 4, 9, 2, kNoAxisChoice, &kStoreAxes7W},
+    {.text = "JV-ZR", .moduleType = 1, .family = ModelFamily::OneAxis, .axes = 1, .namedAxes = 0,
+     .initControlWord = "5100", .chosenAxisNames = {"", "", "", ""},
+     .paramForm = kParmJV, .autoForm = kAutoJV, .controlForm = kSeigyoJV, .paramWriteMode = 2, .autoWriteMode = 6,
+     .buildRegisters = CodeTable_SetJV, .rowsPerStep = kStepRowsOneAxis, .savedStatusRows = kStatusRowsJV,
+     .paramNames = ParamNameTable::JV, .paramRows = 12, .paramPrintKind = 0, .autoPrintKind = 5,
+     .rangeAxisNo = 3, .storeAxisTexts = &kNoStoreAxes},
+    {.text = "JV-ZR4", .moduleType = 5, .family = ModelFamily::FourAxis, .axes = 4, .namedAxes = 4,
+     .initControlWord = "0000", .chosenAxisNames = {"A axis", "B axis", "C axis", "D axis"},
+     .paramForm = kParmZr4, .autoForm = kAutoZr4, .controlForm = kSeigyoZ4, .paramWriteMode = 3, .autoWriteMode = 7,
+     .buildRegisters = nullptr, .rowsPerStep = 0, .savedStatusRows = {},
+     .paramNames = ParamNameTable::Z4, .paramRows = 23, .paramPrintKind = 1, .autoPrintKind = 6,
+     .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxesZ4},
+    {.text = "VELTA-7W", .moduleType = 2, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
+     .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
+     .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
+     .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
+     .paramNames = ParamNameTable::W7, .paramRows = 12, .paramPrintKind = 2, .autoPrintKind = 7,
+     .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
+    {.text = "VELTAK7W", .moduleType = 3, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
+     .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
+     .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
+     .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
+     .paramNames = ParamNameTable::W7K, .paramRows = 12, .paramPrintKind = 3, .autoPrintKind = 8,
+     .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
+    {.text = "ZRH", .moduleType = 4, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
+     .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
+     .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
+     .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
+     .paramNames = ParamNameTable::W7, .paramRows = 12, .paramPrintKind = 4, .autoPrintKind = 9,
+     .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
 }};
 
 const ModelRow* Model_Find(int moduleType)
@@ -46,6 +64,13 @@ const ModelRow& Model_ForType(int moduleType)
 {
     const ModelRow* m = Model_Find(moduleType);
     return m ? *m : kModelTable[kZrhRow];
+}
+
+const ModelRow& Model_OfFamily(ModelFamily family)
+{
+    for (const ModelRow& m : kModelTable)
+        if (m.family == family) return m;
+    return kModelTable[0];
 }
 
 int ModelRow_ForText(const std::string& text)
@@ -81,11 +106,13 @@ void Model_Choose(Public& p, const std::string& listText)
 
 const std::string* Model_ParamNames(const Public& p, int moduleType, int& rows)
 {
-    switch (Model_ForType(moduleType).paramNames) {
-    case ParamNameTable::JV: rows = 12; return p.PrmNameJV.data();
-    case ParamNameTable::W7: rows = 12; return p.PrmName7W.data();
-    case ParamNameTable::W7K: rows = 12; return p.PrmName7WK.data();
-    case ParamNameTable::Z4: rows = 23; return p.PrmNameZ4.data();
+    const ModelRow& m = Model_ForType(moduleType);
+    rows = m.paramRows;
+    switch (m.paramNames) {
+    case ParamNameTable::JV: return p.PrmNameJV.data();
+    case ParamNameTable::W7: return p.PrmName7W.data();
+    case ParamNameTable::W7K: return p.PrmName7WK.data();
+    case ParamNameTable::Z4: return p.PrmNameZ4.data();
     }
     rows = 0;
     return nullptr;

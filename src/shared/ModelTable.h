@@ -24,9 +24,12 @@ struct ModelRow {
     const char* text;              // as listed in CpuCombo
     int moduleType;
     ModelFamily family;
+    // Axes the module drives: the status words a status read fetches, the grids of the editors.
     int axes;
+    // Axes the user names (0: the one-axis model, whose axis goes unnamed): the names kept at
+    // start-up, the boxes of the axis-name dialog, the axes the range dialog offers by name.
+    int namedAxes;
     const char* initControlWord;
-    int namedAxes;                 // axes whose stored names survive start-up
     std::array<const char*, 4> chosenAxisNames;
     // The windows of the model, by form number.
     int paramForm;
@@ -39,16 +42,16 @@ struct ModelRow {
     void (*buildRegisters)(RegisterTable&);
     // Register rows per step of the positioning block (0: no register table).
     int rowsPerStep;
-    ParamNameTable paramNames;
     // The register rows outside the parameter and positioning blocks (status words) that a
     // save from the module to a file includes.
     std::span<const int> savedStatusRows;
+    // The parameter names the editor shows, and how many (grid rows 1..paramRows of an axis).
+    ParamNameTable paramNames;
+    int paramRows;
     // The tables the preview shows for the model's parameter and positioning editors.
     int paramPrintKind;
     int autoPrintKind;
-    // The axes the range dialog offers (0: no choice), and the axis number it gives a model
-    // without a choice.
-    int rangeAxes;
+    // The axis number the range dialog gives a model without named axes to choose from.
     int rangeAxisNo;
     // The axis choices of the CSV store-range dialog (none: no choice).
     const std::vector<std::string>* storeAxisTexts;
@@ -63,6 +66,8 @@ const ModelRow& Model_ForType(int moduleType);
 // The row of a listed module type; nullptr for any other.
 const ModelRow* Model_Find(int moduleType);
 inline ModelFamily Model_Family(int moduleType) { return Model_ForType(moduleType).family; }
+// The first row of a family, for what all its models share (windows, write modes, axes).
+const ModelRow& Model_OfFamily(ModelFamily family);
 
 // The row a list text selects: compared without case with JV-ZR, JV-ZR4, VELTA-7W,
 // VELTAK7W in turn; anything else is the ZRH row.

@@ -331,10 +331,7 @@ SettingFault EthEntries_Store(EthEntries& e, Settings& s)
 
 // ---------------------------------------------------------------- axis names
 
-int AxisName_Count(ModelFamily family)
-{
-    return family == ModelFamily::FourAxis ? 4 : family == ModelFamily::TwoAxis ? 2 : 0;
-}
+int AxisName_Count(ModelFamily family) { return Model_OfFamily(family).namedAxes; }
 
 std::string AxisLabel_Text(ModelFamily family, int k)
 {

@@ -9,6 +9,7 @@
 
 #include "main/LinkApi.h"
 #include "main/TaskSend.h"
+#include "shared/ModelTable.h"
 #include "shared/RegisterTable.h"
 #include "support/CaptureSink.h"
 
@@ -61,8 +62,7 @@ inline std::string taskReplyFuzzCheck(const std::string& in)
     p.TaskCode3 = "A4";
     p.set.RusRemoteNo = p.set.RusUnitNo = p.set.RusSlotNo = "0";
     p.InitControlWord = "0000";
-    if (p.ModuleType == 1) CodeTable_SetJV(p.reg);
-    else if (p.ModuleType < 5) CodeTable_Set7W(p.reg);
+    Model_BuildRegisters(p.ModuleType, p.reg);
     for (auto& a : p.Z4PrmAxis)
         for (auto& w : a.Word) w = "0000";
     p.Z4StepNo = "0000";

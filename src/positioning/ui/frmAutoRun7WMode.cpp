@@ -44,7 +44,7 @@ frmAutoRun7WMode::frmAutoRun7WMode(Public& pub, WindowShell& shell, TransferRunn
               {AutoCancel7W_Command, AutoSend7W_Command, AutoDefault7W_Command, PrnCommand, AutoEnd7W_Command});
 
     setupEditing({form::frmAutoRun7WMode, &Step7W_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
-                  Model_ForType(2).autoWriteMode, 46},
+                  Model_OfFamily(ModelFamily::TwoAxis).autoWriteMode, 46},
                  {RunMode7WGrid[0], RunMode7WGrid[1]}, AutoSel7WText, AutoSel7WCombo, AutoSSTab, AutoHex7WOption,
                  AutoDec7WOption);
     connect(PrnCommand, &QPushButton::clicked, this, [this] { Print_Click(true); });

@@ -49,7 +49,7 @@ frmAutoRunJVMode::frmAutoRunJVMode(Public& pub, WindowShell& shell, TransferRunn
               {AutoCancel_Command, AutoDefault_Command, AutoSend_Command, PrnCommand, AutoEnd_Command});
 
     setupEditing({form::frmAutoRunJVMode, &StepJV_Layout(), &StepJV_Rules(), kStepLastValueColJV, kStepDetailColJV,
-                  Model_ForType(1).autoWriteMode, 0},
+                  Model_OfFamily(ModelFamily::OneAxis).autoWriteMode, 0},
                  {RunModeGrid}, AutoSelText, AutoSelCombo, nullptr, AutoHexOption, AutoDecOption);
     connect(PrnCommand, &QPushButton::clicked, this, [this] { Print_Click(false); });
     connect(AutoCancel_Command, &QPushButton::clicked, this, &frmAutoRunJVMode::Cancel_Click);

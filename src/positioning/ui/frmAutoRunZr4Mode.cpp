@@ -57,7 +57,7 @@ frmAutoRunZr4Mode::frmAutoRunZr4Mode(Public& pub, WindowShell& shell, TransferRu
                AutoEndZ4_Command});
 
     setupEditing({form::frmAutoRunZr4Mode, &StepZr4_Layout(), &StepZr4_Rules(), kStepLastValueColZr4,
-                  kStepLastValueColZr4, Model_ForType(5).autoWriteMode, 22},
+                  kStepLastValueColZr4, Model_OfFamily(ModelFamily::FourAxis).autoWriteMode, 22},
                  {RunModeZr4Grid.begin(), RunModeZr4Grid.end()}, AutoSelZ4Text, AutoSelZ4Combo, AutoSSTab,
                  AutoHexZ4Option, AutoDecZ4Option);
     connect(PrnZ4Command, &QPushButton::clicked, this, [this] { Print_Click(true); });

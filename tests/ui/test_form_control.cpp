@@ -225,3 +225,31 @@ TEST_F(UiTest, EveryDialogRowCreatesItsDialogAtEachOfItsOpeners)
         EXPECT_EQ(seen.stepsHidden, c.stepsHidden);
     }
 }
+
+// The check every opening dialog of the window tests goes through: it names an opening that no
+// row lists (the walks would miss it) and a dialog away from its opener.
+TEST_F(UiTest, DialogCheckNamesAnOpeningTheRowsMissAndADialogAwayFromItsOpener)
+{
+    start();
+    struct Case {
+        const char* name;
+        int opener;
+        int x, y; // where the dialog stands; the opener is at (120, 90)
+        std::vector<std::string> faults;
+    } cases[] = {
+        {"frmDefault", form::frmAutoRunJVMode, 120, 90, {}},
+        {"frmDefault", form::frmParmJV, 120, 90,
+         {"frmDefault opens from frmParmJV, which no row of it lists: the walks miss that opening"}},
+        {"frmRunMode", form::frmParm7W, 64, 48, {"frmRunMode opens at (64, 48), not at frmParm7W (120, 90)"}},
+        {"frmNoSuch", form::frmMain, 120, 90, {"\"frmNoSuch\" is a row of neither table: the walks miss it"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " from form " + std::to_string(c.opener));
+        QWidget* at = forms->form(c.opener);
+        at->move(120, 90);
+        QDialog d;
+        d.setObjectName(c.name);
+        d.move(c.x, c.y);
+        EXPECT_EQ(test::DialogFaults(d, at), c.faults);
+    }
+}

@@ -1,11 +1,13 @@
 #pragma once
-// The tool's dialogs, beside the window table: each created as the window that opens it
-// creates it, so a walk over the two tables reaches every window of the tool. The windows
-// still create their dialogs themselves, a new one at each opening; the walks use these rows.
-#include <functional>
+// The tool's dialogs, beside the window table: a row to each use of a dialog, by the number a
+// window asks the shell for it with (shared/DialogNumbers.h). The shell creates every dialog
+// through its row, a new one at each opening, and the walks use the same rows, so they open
+// what a person opens.
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "shared/DialogNumbers.h"
 
 class QDialog;
 class QWidget;
@@ -13,23 +15,32 @@ class QWidget;
 namespace posmod {
 
 class Forms;
+struct PrintServices;
 
-// Deletes a dialog with whatever it was built on: the page-setting and print dialogs set the
-// sheet of a preview, which goes with them.
-using DialogPtr = std::unique_ptr<QDialog, std::function<void(QDialog*)>>;
+using DialogPtr = std::unique_ptr<QDialog>;
 
 struct DialogRow {
-    std::string name; // the dialog's objectName
-    // The form numbers of the windows whose commands open it (the print dialogs through the
-    // preview of an editor).
+    dialog::No dialogNo;
+    std::string name; // the dialog's objectName (the two uses of the range dialog share theirs)
+    // The form numbers of the windows whose commands open it; none for a dialog opened from a
+    // dialog of this table.
     std::vector<int> openers;
-    // A new dialog as opener, one of openers, creates it, at opener's top-left corner as
-    // every dialog opens; loaded, not shown.
-    std::function<DialogPtr(Forms&, QWidget& opener)> create;
+    // A new dialog as opener (a window of openers, or the dialog openerDialog) creates it, at
+    // opener's top-left corner as every dialog opens; loaded, not shown.
+    DialogPtr (*create)(Forms&, QWidget& opener);
+    // The dialog of this table whose menu opens it: the page-setting and print dialogs open
+    // over the preview.
+    dialog::No openerDialog = dialog::kNone;
 };
 
 const std::vector<DialogRow>& DialogTable();
-// The row of a dialog name; nullptr when none has it.
+// The row of a dialog number; nullptr when none has it.
+const DialogRow* DialogTable_Row(dialog::No dialogNo);
+// The first row of a dialog name; nullptr when none has it.
 const DialogRow* DialogTable_Row(const std::string& name);
+
+// The page-setting or print dialog over a preview, on its sheet and top row, as their rows
+// create them with services; nullptr for another number or an opener that is no preview.
+DialogPtr DialogTable_OverPreview(dialog::No dialogNo, PrintServices& services, QWidget& preview);
 
 } // namespace posmod

@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QStandardPaths>
 
+#include "app/DialogTable.h"
 #include "app/WindowTable.h"
 #include "main/ui/frmMain.h"
-#include "print/ui/frmPrintDisp.h"
 #include "shared/SettingsFile.h"
 #include "shared/ui/EditorTableSource.h"
 #include "shared/ui/FormBase.h"
@@ -167,11 +167,13 @@ void Forms::showDialog(QDialog& d, const QWidget* opener)
     runDialog(d);
 }
 
-void Forms::showPrintPreview(QWidget& at, const PrintSource& source)
+int Forms::openDialog(dialog::No dialogNo, QWidget& opener)
 {
-    frmPrintDisp preview(printServices, source);
-    preview.move(at.pos());
-    showDialog(preview, &at);
+    const DialogRow* row = DialogTable_Row(dialogNo);
+    const DialogPtr d = row ? row->create(*this, opener) : nullptr;
+    if (!d) return QDialog::Rejected;
+    showDialog(*d, &opener);
+    return d->result();
 }
 
 void Forms::closeForm(int formNo)

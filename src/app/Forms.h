@@ -88,7 +88,8 @@ public:
     // Shows a dialog modal; tests answer it without a modal loop.
     std::function<void(QDialog&)> runDialog;
     // Tests: sees every modal dialog, placed and not yet shown, just before runDialog, with the
-    // window that opens it (nullptr for a dialog created without a parent).
+    // window that opens it (for a window shown through execDialog its parent's window, nullptr
+    // when it has no parent).
     std::function<void(QDialog& dialog, const QWidget* opener)> dialogShown;
 
     MessageSink& messages() { return messages_; }
@@ -106,8 +107,8 @@ public:
     bool operationRunning() const override;
     bool linkBusy() const override { return link.busy(); }
     void execDialog(QDialog& d) override;
+    int openDialog(dialog::No dialogNo, QWidget& opener) override;
     void openAtMain(int formNo) override;
-    void showPrintPreview(QWidget& at, const PrintSource& source) override;
     void closeForm(int formNo) override;
 
     // TransferRunner: the wait window's transfer.

@@ -48,10 +48,12 @@ namespace {
 // The one application object of the program, shared with the editors' tests in it.
 using posmod::test::app;
 
-// Modal dialogs handed to the next handler of a queue instead of a modal loop.
+// Modal dialogs handed to the next handler of a queue instead of a modal loop; the dialogs over
+// the preview created as their rows create them, with the test's services.
 struct DialogShell : WindowShell {
     std::deque<std::function<void(QDialog&)>> handlers;
     int dialogs = 0;
+    PrintServices* services = nullptr;
     void FormControl_Enable(uint8_t, bool) override {}
     bool FormControl_Enabled(uint8_t) const override { return true; }
     QWidget* form(int) override { return nullptr; }
@@ -70,8 +72,17 @@ struct DialogShell : WindowShell {
         (void)QTest::qWaitForWindowActive(&d);
         h(d);
     }
+    int openDialog(dialog::No dialogNo, QWidget& opener) override
+    {
+        const DialogPtr d = DialogTable_OverPreview(dialogNo, *services, opener);
+        if (!d) {
+            ADD_FAILURE() << "dialog " << dialogNo << " is no dialog of the preview";
+            return QDialog::Rejected;
+        }
+        execDialog(*d);
+        return d->result();
+    }
     void openAtMain(int) override {}
-    void showPrintPreview(QWidget&, const PrintSource&) override {}
     void closeForm(int) override {}
 };
 
@@ -138,7 +149,11 @@ protected:
     std::array<MemGrid, 4> grids;
     PrintSource src;
 
-    void SetUp() override { app(); }
+    void SetUp() override
+    {
+        app();
+        shell.services = &svc;
+    }
 
     QString path(const char* name) const { return dir.filePath(name); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every modal dialog of the tool is held to as it opens: a row of the window or dialog
-// table, so the walks over the tool reach it, and at the top-left corner of the window that
-// opens it.
+// table whose openers include the window that opens it, so the walks over the tool reach it
+// there, and at the top-left corner of that window.
 #include <QDialog>
 #include <QWidget>
 
@@ -15,6 +15,20 @@ namespace posmod::test {
 
 inline std::string At(QPoint p) { return "(" + std::to_string(p.x()) + ", " + std::to_string(p.y()) + ")"; }
 
+// Whether a row of the dialog table of that name lists opener, a window or a dialog, as one
+// that opens it.
+inline bool ListsOpener(const std::string& name, const QWidget& opener)
+{
+    const std::string at = opener.objectName().toStdString();
+    for (const DialogRow& row : DialogTable()) {
+        if (row.name != name) continue;
+        for (int formNo : row.openers)
+            if (const WindowRow* w = WindowTable_Row(formNo); w && w->name == at) return true;
+        if (const DialogRow* over = DialogTable_Row(row.openerDialog); over && over->name == at) return true;
+    }
+    return false;
+}
+
 // What is wrong with a dialog about to be shown, opened by opener; none when all is right.
 inline std::vector<std::string> DialogFaults(const QDialog& d, const QWidget* opener)
 {
@@ -22,9 +36,14 @@ inline std::vector<std::string> DialogFaults(const QDialog& d, const QWidget* op
     const std::string name = d.objectName().toStdString();
     if (!DialogTable_Row(name) && !WindowTable_Row(name))
         faults.push_back("\"" + name + "\" is a row of neither table: the walks miss it");
-    if (!opener)
+    if (!opener) {
         faults.push_back(name + " opens without a window that opens it");
-    else if (d.pos() != opener->pos())
+        return faults;
+    }
+    if (DialogTable_Row(name) && !ListsOpener(name, *opener))
+        faults.push_back(name + " opens from " + opener->objectName().toStdString() +
+                         ", which no row of it lists: the walks miss that opening");
+    if (d.pos() != opener->pos())
         faults.push_back(name + " opens at " + At(d.pos()) + ", not at " + opener->objectName().toStdString() + " " +
                          At(opener->pos()));
     return faults;

@@ -1,7 +1,8 @@
 #pragma once
 // The windows a walk over the whole tool visits for the model in use: every row of the window
-// table, the main window first, and every row of the dialog table, each dialog created as the
-// windows of the model that open it create it. The walks of the window tests share it.
+// table, the main window first, and every row of the dialog table, each dialog created by its
+// row at each window of the model that opens it, as the shell creates it there. The walks of
+// the window tests share it.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -24,6 +25,20 @@
 
 namespace posmod::test {
 
+// at runs once for each window of the model that opens row (ofModel: the model's form numbers);
+// a dialog that opens it is created at each of its own openers and lives while at runs.
+inline void ForEachOpener(Forms& forms, const DialogRow& row, const std::array<int, 4>& ofModel,
+                          const std::function<void(QWidget&)>& at)
+{
+    for (int opener : row.openers)
+        if (std::find(ofModel.begin(), ofModel.end(), opener) != ofModel.end()) at(*forms.form(opener));
+    if (const DialogRow* over = DialogTable_Row(row.openerDialog))
+        ForEachOpener(forms, *over, ofModel, [&](QWidget& w) {
+            const DialogPtr d = over->create(forms, w);
+            at(*d);
+        });
+}
+
 // visit runs once for each window, the main window (loaded already) first; a dialog lives
 // only while it is visited.
 inline void ForEveryWindow(Forms& forms, const std::function<void(QWidget&)>& visit)
@@ -42,11 +57,10 @@ inline void ForEveryWindow(Forms& forms, const std::function<void(QWidget&)>& vi
     pub.Z4CommandIndex = 8;
     pub.Z4AxisMask = 15;
     for (const DialogRow& row : DialogTable())
-        for (int opener : row.openers) {
-            if (std::find(ofModel.begin(), ofModel.end(), opener) == ofModel.end()) continue;
-            const DialogPtr d = row.create(forms, *forms.form(opener));
+        ForEachOpener(forms, row, ofModel, [&](QWidget& at) {
+            const DialogPtr d = row.create(forms, at);
             visit(*d);
-        }
+        });
 }
 
 // Shows a window as a fresh load does, then again in decimal display where it has one (other

@@ -10,10 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "control/ui/frmStatus7W_Reg.h"
-#include "control/ui/frmStatusJV_Reg.h"
-#include "control/ui/frmStatusZr4_Reg.h"
-
 namespace posmod {
 
 void SetBackColor(QLineEdit* text, bool windowBackground)
@@ -79,26 +75,10 @@ void SeigyoCmdBase::lockForm(int formNo, bool enable)
 
 void SeigyoCmdBase::showStatusWindow(ModelFamily family)
 {
-    auto show = [this](QDialog& d) {
-        d.move(pos());
-        shell_.execDialog(d);
-    };
     switch (family) {
-    case ModelFamily::OneAxis: {
-        frmStatusJV_Reg d(pub_, this);
-        show(d);
-        break;
-    }
-    case ModelFamily::TwoAxis: {
-        frmStatus7W_Reg d(pub_, this);
-        show(d);
-        break;
-    }
-    case ModelFamily::FourAxis: {
-        frmStatusZr4_Reg d(pub_, this);
-        show(d);
-        break;
-    }
+    case ModelFamily::OneAxis: shell_.openDialog(dialog::frmStatusJV_Reg, *this); break;
+    case ModelFamily::TwoAxis: shell_.openDialog(dialog::frmStatus7W_Reg, *this); break;
+    case ModelFamily::FourAxis: shell_.openDialog(dialog::frmStatusZr4_Reg, *this); break;
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "control/ui/frmSeigyoZ4Data.h"
 #include "shared/Conversions.h"
 #include "shared/Public.h"
 
@@ -114,9 +113,7 @@ void frmSeigyoZ4Cmd::SendCommand_Click()
 
 void frmSeigyoZ4Cmd::showDataDialog()
 {
-    frmSeigyoZ4Data d(pub_, messages_, this);
-    d.move(pos());
-    shell_.execDialog(d);
+    shell_.openDialog(dialog::frmSeigyoZ4Data, *this);
 }
 
 } // namespace posmod

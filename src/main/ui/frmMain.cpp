@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "main/LinkApi.h"
-#include "positioning/ui/frmStepSet.h"
 #include "shared/FormNumbers.h"
 #include "shared/LinkPorts.h"
 #include "shared/Messages.h"
@@ -23,12 +22,7 @@
 #include "shared/SettingsFile.h"
 #include "shared/ui/FormBase.h"
 #include "shared/ui/WindowShell.h"
-#include "shared/ui/frmAxisName.h"
-#include "shared/ui/frmInsSetting.h"
-#include "shared/ui/frmSetting.h"
-#include "shared/ui/frmVerRev.h"
 #include "transfer/Transfer.h"
-#include "transfer/ui/frmCsvRead.h"
 
 namespace posmod {
 
@@ -233,8 +227,7 @@ void frmMain::ParmSetCommand_Click()
 
 void frmMain::AutoSetCommand_Click()
 {
-    frmStepSet dialog(s_.pub, s_.messages, this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmStepSet, *this);
     s_.pub.DataSourceCaption = "";
     if (s_.pub.StepRange.Result == 2) return;
     lock();
@@ -278,18 +271,11 @@ void frmMain::CpuSendCommand_Click()
 
 void frmMain::CpuReadCommand_Click()
 {
-    frmCsvRead dialog(s_.pub, s_.messages, this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmCsvRead, *this);
     if (s_.pub.CsvStoreRange[0] == 3) return;
     lock();
     s_.transfers.SendMain(10);
     unlock();
-}
-
-void frmMain::showDialog(QDialog& d)
-{
-    d.move(pos());
-    s_.shell.execDialog(d);
 }
 
 bool frmMain::settingsDialogAllowed() const
@@ -301,15 +287,13 @@ void frmMain::mnuAxisName_Click()
 {
     if (!settingsDialogAllowed()) return;
     if (Model_Family(s_.pub.ModuleType) == ModelFamily::OneAxis) return; // no axis names
-    frmAxisName dialog(s_.pub, s_.messages, this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmAxisName, *this);
 }
 
 void frmMain::mnuRS232C_Click()
 {
     if (!settingsDialogAllowed()) return;
-    frmSetting dialog(s_.pub, s_.messages, s_.comm, this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmSetting, *this);
     // A link left open by a failed operation would be reused with the old port or address.
     s_.link.POCLS();
 }
@@ -317,15 +301,13 @@ void frmMain::mnuRS232C_Click()
 void frmMain::mnuEthernet_Click()
 {
     if (!settingsDialogAllowed()) return;
-    frmInsSetting dialog(s_.pub, s_.messages, this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmInsSetting, *this);
     s_.link.POCLS();
 }
 
 void frmMain::mnuAboutPassSet_Click()
 {
-    frmVerRev dialog(this);
-    showDialog(dialog);
+    s_.shell.openDialog(dialog::frmVerRev, *this);
 }
 
 } // namespace posmod

@@ -9,7 +9,6 @@
 
 class QAction;
 class QComboBox;
-class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -86,8 +85,6 @@ private:
     // The editor of the chosen model opened over the main window.
     void openParamEditor();
     void openPositioningEditor();
-    // A dialog of the main window, modal at its top-left corner.
-    void showDialog(QDialog& d);
     // The settings dialogs: refused while a transfer or link operation runs (their stores
     // would reach its requests).
     bool settingsDialogAllowed() const;

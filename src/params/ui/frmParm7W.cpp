@@ -12,7 +12,6 @@
 
 #include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
-#include "params/ui/frmRunMode.h"
 #include "platform/FlexGrid.h"
 #include "print/ui/PrintCommand.h"
 #include "shared/Conversions.h"
@@ -209,16 +208,13 @@ void frmParm7W::RunModeHCommand_Click()
             messages_.show("No data the requirements", MsgIcon::Exclamation);
             return;
         }
-    frmRunMode d(pub_, {PrmHFlexGrid[0], PrmHFlexGrid[1]}, this);
-    d.move(pos());
-    shell_.execDialog(d);
+    shell_.openDialog(dialog::frmRunMode, *this);
 }
 
 void frmParm7W::PrnCommand_Click()
 {
     if (!editor_->flush()) return;
-    PrintCommand_Run(pub_, shell_, *this, form::frmParm7W, {PrmHFlexGrid[0], PrmHFlexGrid[1], nullptr, nullptr},
-                     editor_->decimal());
+    PrintCommand_Run(shell_, *this);
 }
 
 EditorTable frmParm7W::editorTable() { return editor_->table(); }

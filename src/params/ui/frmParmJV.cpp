@@ -10,7 +10,6 @@
 
 #include "params/ParamEntry.h"
 #include "params/ParamLayout.h"
-#include "params/ui/frmRunMode.h"
 #include "platform/FlexGrid.h"
 #include "print/ui/PrintCommand.h"
 #include "shared/FormNumbers.h"
@@ -174,15 +173,13 @@ void frmParmJV::RunModeCommand_Click()
         messages_.show("No data the requirements", MsgIcon::Exclamation);
         return;
     }
-    frmRunMode d(pub_, {PrmFlexGrid}, this);
-    d.move(pos());
-    shell_.execDialog(d);
+    shell_.openDialog(dialog::frmRunMode, *this);
 }
 
 void frmParmJV::PrnCommand_Click()
 {
     if (!editor_->flush()) return;
-    PrintCommand_Run(pub_, shell_, *this, form::frmParmJV, {PrmFlexGrid, nullptr, nullptr, nullptr}, editor_->decimal());
+    PrintCommand_Run(shell_, *this);
 }
 
 EditorTable frmParmJV::editorTable() { return editor_->table(); }

@@ -163,8 +163,7 @@ void frmParmZr4::SendZ4_Command_Click()
 void frmParmZr4::PrnZ4Command_Click()
 {
     if (!editor_->flush()) return;
-    PrintCommand_Run(pub_, shell_, *this, form::frmParmZr4,
-                     {PrmZ4FlexGrid[0], PrmZ4FlexGrid[1], PrmZ4FlexGrid[2], PrmZ4FlexGrid[3]}, editor_->decimal());
+    PrintCommand_Run(shell_, *this);
 }
 
 void frmParmZr4::ParmZ4Csv_Cmd1_Click()

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -10,7 +11,6 @@
 #include "positioning/DefaultRange.h"
 #include "positioning/StepEdit.h"
 #include "positioning/StepLayout.h"
-#include "positioning/ui/frmDefault.h"
 #include "print/ui/PrintCommand.h"
 #include "shared/Messages.h"
 #include "shared/NameTables.h"
@@ -87,12 +87,9 @@ void StepEditorBase::Default_Click(std::span<const std::string> defaults)
 {
     if (!editor_->flush()) return;
     Public& p = pub_;
-    p.RangeTitle = kRangeTitleDefault;
-    frmDefault d(p, messages_, this);
-    d.move(pos());
-    shell_.execDialog(d);
+    const int result = shell_.openDialog(dialog::frmDefault, *this);
     const Public::AxisStepRangeRec r = p.AxisStepRange;
-    if (d.result() != QDialog::Accepted || r.AxisNo == kRangeCancelled) return;
+    if (result != QDialog::Accepted || r.AxisNo == kRangeCancelled) return;
     const size_t axis = grids_.size() == 1 ? 0 : static_cast<size_t>(r.AxisNo);
     if (axis >= grids_.size()) return;
     hex_->setChecked(true);
@@ -115,18 +112,10 @@ bool StepEditorBase::Submit_Click()
 void StepEditorBase::Print_Click(bool askAxis)
 {
     if (!editor_->flush()) return;
-    Public& p = pub_;
-    if (askAxis) {
-        p.RangeTitle = kRangeTitlePrint;
-        frmDefault d(p, messages_, this);
-        d.HideSteps();
-        d.move(pos());
-        shell_.execDialog(d);
-        if (d.result() != QDialog::Accepted || p.AxisStepRange.AxisNo == kRangeCancelled) return;
-    }
-    std::array<const GridCells*, 4> grids{};
-    for (size_t a = 0; a < grids_.size() && a < grids.size(); ++a) grids[a] = grids_[a];
-    PrintCommand_Run(p, shell_, *this, kind_.formNo, grids, editor_->decimal());
+    if (askAxis && (shell_.openDialog(dialog::frmDefaultPrint, *this) != QDialog::Accepted ||
+                    pub_.AxisStepRange.AxisNo == kRangeCancelled))
+        return;
+    PrintCommand_Run(shell_, *this);
 }
 
 void StepEditorBase::CsvLoad_Run(const std::function<bool()>& read, const std::function<int()>& merge,

@@ -30,12 +30,10 @@ PrintSource PrintCommand_Source(Public& pub, int formNo, const std::array<const 
     return src;
 }
 
-void PrintCommand_Run(Public& pub, WindowShell& shell, QWidget& editor, int formNo,
-                      const std::array<const GridCells*, 4>& grids, bool decimal)
+void PrintCommand_Run(WindowShell& shell, QWidget& editor)
 {
-    const PrintSource src = PrintCommand_Source(pub, formNo, grids, decimal);
     editor.hide();
-    shell.showPrintPreview(editor, src);
+    shell.openDialog(dialog::frmPrintDisp, editor);
     editor.show();
 }
 

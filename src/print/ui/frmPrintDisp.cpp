@@ -15,8 +15,6 @@
 #include "platform/SheetPrinter.h"
 #include "platform/SheetView.h"
 #include "print/PrintExport.h"
-#include "print/ui/frmPrintPageForm.h"
-#include "print/ui/frmPrintPrint.h"
 #include "shared/Files.h"
 #include "shared/Messages.h"
 #include "shared/Pointer.h"
@@ -204,18 +202,10 @@ void frmPrintDisp::mnuE_ExcelWrite_Click()
     if (!ok) svc_.messages.show(kExportFailedMessage, MsgIcon::Exclamation);
 }
 
-void frmPrintDisp::mnuFileConfig_Click()
-{
-    frmPrintPageForm d(svc_, sheet_, this);
-    d.move(pos());
-    svc_.shell.execDialog(d);
-}
+int frmPrintDisp::topRow() const { return Prn_Spread->topRow(); }
 
-void frmPrintDisp::mnuFilePrint_Click()
-{
-    frmPrintPrint d(svc_, sheet_, [this] { return Prn_Spread->topRow(); }, this);
-    d.move(pos());
-    svc_.shell.execDialog(d);
-}
+void frmPrintDisp::mnuFileConfig_Click() { svc_.shell.openDialog(dialog::frmPrintPageForm, *this); }
+
+void frmPrintDisp::mnuFilePrint_Click() { svc_.shell.openDialog(dialog::frmPrintPrint, *this); }
 
 } // namespace posmod

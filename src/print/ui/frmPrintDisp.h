@@ -6,6 +6,7 @@
 
 #include "print/PrintPaging.h"
 #include "print/PrintTables.h"
+#include "print/ui/PreviewSheet.h"
 #include "print/ui/PrintServices.h"
 #include "shared/PrintSheet.h"
 
@@ -21,7 +22,7 @@ namespace posmod {
 
 class SheetView;
 
-class frmPrintDisp : public QDialog {
+class frmPrintDisp : public QDialog, public PreviewSheet {
     Q_OBJECT
 public:
     // Builds the table of source.kind from the editor's grids (a snapshot: the preview never
@@ -30,7 +31,8 @@ public:
     ~frmPrintDisp() override;
 
     const PrintSheet& sheet() const { return sheet_; }
-    PrintSheet& sheet() { return sheet_; }
+    PrintSheet& sheet() override { return sheet_; }
+    int topRow() const override;
     const PreviewPaging& paging() const { return paging_; }
 
     QMenuBar* menu;

@@ -1,17 +1,16 @@
 #pragma once
-// What a window may ask of the tool's window table: the lock of a window's controls, a window
-// by form number (its position is where a dialog or the wait window goes), whether an operation
-// runs, and showing a dialog modal. Implemented by the composition root.
+// What a window may ask of the tool's window and dialog tables: the lock of a window's controls,
+// a window by form number (its position is where a dialog or the wait window goes), whether an
+// operation runs, and a dialog by its number, shown modal. Implemented by the composition root.
 #include <cstdint>
 
+#include "shared/DialogNumbers.h"
 #include "shared/FormNumbers.h"
 
 class QDialog;
 class QWidget;
 
 namespace posmod {
-
-struct PrintSource;
 
 class WindowShell {
 public:
@@ -28,16 +27,17 @@ public:
     virtual bool operationRunning() const = 0;
     // A link operation runs.
     virtual bool linkBusy() const = 0;
-    // Shows a dialog modal; tests answer it without a modal loop.
+    // Shows a window of the window table modal; tests answer it without a modal loop.
     virtual void execDialog(QDialog& d) = 0;
+    // Opens a dialog of the dialog table (a dialog:: number) from opener: created afresh by its
+    // row at opener's top-left corner, shown modal as execDialog shows, deleted. Returns its
+    // result (QDialog::Accepted or QDialog::Rejected); what it chose stays in Public.
+    virtual int openDialog(dialog::No dialogNo, QWidget& opener) = 0;
     // Opens a window at the main window's top-left corner: loaded afresh unless it is open,
     // then shown.
     virtual void openAtMain(int formNo) = 0;
-    // Shows the print preview of a table modal at a window's top-left corner.
-    virtual void showPrintPreview(QWidget& at, const PrintSource& source) = 0;
     // Closes the window of a form number when it is open (a window may refuse); creates none.
     virtual void closeForm(int formNo) = 0;
 };
-
 
 } // namespace posmod

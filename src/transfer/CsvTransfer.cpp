@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "main/TaskNumbers.h"
 #include "main/TaskSend.h"
 #include "shared/Conversions.h"
 #include "shared/Files.h"
@@ -17,15 +18,6 @@
 namespace posmod {
 
 namespace {
-
-constexpr int kTaskOpen = 1;
-constexpr int kTaskWriteRow = 2;
-constexpr int kTaskReadRow = 3;
-constexpr int kTaskReadAxisZ4 = 6;
-constexpr int kTaskReadStepZ4 = 7;
-constexpr int kTaskWriteAxisZ4 = 8;
-constexpr int kTaskWriteStepZ4 = 9;
-constexpr int kLastStep = 255;
 
 // The file dialog of the wait window; "" after Cancel or without a dialog.
 std::string askName(Transfer& t, bool save)

@@ -1,5 +1,7 @@
 #include "control/ControlSend.h"
 
+#include "main/TaskNumbers.h"
+
 namespace posmod {
 
 namespace {
@@ -48,7 +50,7 @@ ControlOutcome ControlSend::submitWord(int formNo, const ComposedWord& composed,
         return ControlOutcome::Stopped;
     }
     pub_.ControlWord = composed.word;
-    return sendLocked(formNo, 4, initialOnly);
+    return sendLocked(formNo, kTaskControlWord, initialOnly);
 }
 
 ControlOutcome ControlSend::SubmitZ4(const std::array<bool, 4>& checked, const std::array<std::string, 3>& fieldTexts)
@@ -62,7 +64,7 @@ ControlOutcome ControlSend::SubmitZ4(const std::array<bool, 4>& checked, const s
         return ControlOutcome::Stopped;
     }
     ui_.lockForm(form::frmSeigyoZ4Cmd, false);
-    return sendLocked(form::frmSeigyoZ4Cmd, 10, pub_.Z4CommandIndex == kZ4Initial);
+    return sendLocked(form::frmSeigyoZ4Cmd, kTaskCommandZ4, pub_.Z4CommandIndex == kZ4Initial);
 }
 
 ControlOutcome ControlSend::sendLocked(int formNo, int commandTask, bool initialOnly)
@@ -71,7 +73,7 @@ ControlOutcome ControlSend::sendLocked(int formNo, int commandTask, bool initial
     int r = link_.CpuConnect(pub_.ModuleType);
     const bool connected = r == 1;
     if (connected) {
-        r = tasks_.TaskSend(1, 1);
+        r = tasks_.TaskSend(kTaskOpen, 1);
         if (r == 1 && !initialOnly) r = tasks_.TaskSend(commandTask, 1);
         ui_.setHourglass(false);
         if (r == 1) msg_.show(kCompleteMessage, MsgIcon::None);
@@ -93,7 +95,7 @@ ControlOutcome ControlSend::St_Reg(int formNo)
     if (link_.CpuConnect(pub_.ModuleType) == 1) {
         out = ControlOutcome::Failed;
         // A failed read leaves the link as the failure left it (the next opening reuses it).
-        if (tasks_.TaskSend(5, 0) == 1) {
+        if (tasks_.TaskSend(kTaskReadStatus, 0) == 1) {
             ui_.showStatusWindow(ControlForm_Family(formNo));
             link_.POCLS();
             out = ControlOutcome::Done;

@@ -39,8 +39,6 @@ enum class ControlOutcome {
     Done,         // every task gave 1
 };
 
-inline constexpr const char* kCompleteMessage = "Complete transmission";
-
 class ControlSend {
 public:
     ControlSend(Public& pub, LinkOps& link, TaskOps& tasks, MessageSink& msg, ControlUi& ui);

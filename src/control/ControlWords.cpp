@@ -1,15 +1,17 @@
 #include "control/ControlWords.h"
 
+#include "main/TaskNumbers.h"
 #include "shared/Conversions.h"
+#include "shared/MessageTexts.h"
 
 namespace posmod {
 
 const char* ControlCheck_Message(ControlCheck c)
 {
     switch (c) {
-    case ControlCheck::Numeric: return "Data Numeric Error";
-    case ControlCheck::Limit: return "Data Limit Error";
-    case ControlCheck::NoAxes: return "Selected axes Setting";
+    case ControlCheck::Numeric: return kNumericErrorMessage;
+    case ControlCheck::Limit: return kLimitErrorMessage;
+    case ControlCheck::NoAxes: return kNoAxesMessage;
     case ControlCheck::NotTwoAxes: return "Two axes Setting";
     case ControlCheck::Ok:
     case ControlCheck::Cancelled:
@@ -58,7 +60,7 @@ ControlCheck Step_Check(const std::string& text, std::string& ss)
 {
     if (!NumText_Check(text, true)) return ControlCheck::Numeric;
     const std::optional<int64_t> n = signedDecimalValue(text);
-    if (!n || *n < 0 || *n > 255) return ControlCheck::Limit;
+    if (!n || *n < 0 || *n > kLastStep) return ControlCheck::Limit;
     ss = hexText(static_cast<uint64_t>(*n), 2);
     return ControlCheck::Ok;
 }

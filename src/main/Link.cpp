@@ -20,6 +20,8 @@ constexpr int kPortNotOpen = 8018; // the serial control's "port not open"
 constexpr int kWrongState = 40006; // the socket control's "wrong protocol or connection state"
 constexpr int kClosed = 0;
 constexpr int64_t kForever = std::numeric_limits<int64_t>::max();
+constexpr const char* kTaskCodeError = "Task Code Error Occurred";
+constexpr const char* kTimeOut = "Time Out Occurred";
 
 // Socket errors that mean the link itself failed; any other number is unexpected.
 bool transmissionError(int number) { return number == 40006 || number == 40020 || number == 0; }
@@ -164,7 +166,7 @@ void Link::TSK1600()
     // A port that went away under us is not closed: the exchange reports it.
     if (serial ? !serialOpen_ && !MSComm1.isOpen() : Winsock1.state() == kClosed) return;
     std::string task = "1600";
-    if (!TaskCode_Exchange(task).done) show("Task Code Error Occurred");
+    if (!TaskCode_Exchange(task).done) show(kTaskCodeError);
 }
 
 void Link::CommLine_WaitReady(bool& ready)
@@ -193,7 +195,7 @@ void Link::MSComm1_OnComm(int commEvent)
 {
     if (commEvent != 1002 && commEvent != 1003 && commEvent != 1007) return;
     watchdogStop();
-    show("Time Out Occurred");
+    show(kTimeOut);
     POCLS();
 }
 
@@ -309,7 +311,7 @@ void Link::TaskError_Report(int code)
     (void)code; // every code gives the same message
     if (st_.ProbeActive != 0) return;
     watchdogStop();
-    show("Task Code Error Occurred");
+    show(kTaskCodeError);
     POCLS();
 }
 
@@ -405,7 +407,7 @@ void Link::serialExchange(const std::string& task)
             }
             if (++unanswered == kEnqsPerCycle) {
                 watchdogStop();
-                show("Time Out Occurred");
+                show(kTimeOut);
                 POCLS();
                 return;
             }
@@ -436,7 +438,7 @@ void Link::ethernetExchange(const std::string& task)
     if (!EthRequest_Build(s.L_SeriNo, s.L_StatNo, s.L_LpAddr, task, request)) {
         st_.EthError = 1;
         watchdogStop();
-        show("Task Code Error Occurred");
+        show(kTaskCodeError);
         return;
     }
     // The code-set probe is judged by its status alone: its words are never read.
@@ -499,7 +501,7 @@ void Link::Winsock1_DataArrival(int bytesTotal)
         st_.EthError = 1;
         st_.EthBusy = 0;
         watchdogStop();
-        show("Task Code Error Occurred");
+        show(kTaskCodeError);
         break;
     }
 }

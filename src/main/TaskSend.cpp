@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "main/Frames.h"
+#include "main/TaskNumbers.h"
 #include "shared/Conversions.h"
 #include "shared/ModelTable.h"
 
@@ -13,7 +14,6 @@ namespace {
 constexpr int kSerialPollLimit = 10;
 constexpr int kEthPollLimit = 40;
 constexpr int kLastRow = RegisterTable::kRows;
-constexpr int kLastStep = 255;
 constexpr int kPrmWords = 19;
 constexpr int kStepWords = 36;
 constexpr int kStatusMemWords = 12;
@@ -44,13 +44,13 @@ int Tasks::TaskSend(int taskNo, int index)
     lastFailed_ = false;
     // An index outside its range is refused before anything reaches the module.
     switch (taskNo) {
-    case 2: case 3:
+    case kTaskWriteRow: case kTaskReadRow:
         if (index < 1 || index > kLastRow) return 2;
         break;
-    case 6: case 8:
+    case kTaskReadAxisZ4: case kTaskWriteAxisZ4:
         if (index < 0 || index > 3) return 2;
         break;
-    case 7:
+    case kTaskReadStepZ4:
         if (index < 0 || index > kLastStep) return 2;
         break;
     default:

@@ -93,7 +93,7 @@ ValueForm ParamZr4Row_Form(int gridRow)
 {
     if (gridRow >= 12 && gridRow <= 18) return ValueForm::WordNonZero;
     if (gridRow == 19) return ValueForm::Word;
-    if (gridRow >= 20 && gridRow <= kParamRowsZr4) return ValueForm::Long;
+    if (gridRow >= 20 && gridRow <= kZr4ParamRows) return ValueForm::Long;
     return ValueForm::None;
 }
 
@@ -105,7 +105,7 @@ const EditRules& ParamJV_Rules()
 
 const EditRules& ParamZr4_Rules()
 {
-    static const ParamRules rules(kParamRowsZr4, ParamZr4Row_Form, true);
+    static const ParamRules rules(kZr4ParamRows, ParamZr4Row_Form, true);
     return rules;
 }
 
@@ -135,7 +135,7 @@ int Param7W_FileMerge(GridCells& g, int axis, const RegisterTable& t)
 int ParamZr4_FileMerge(GridCells& g, const std::array<std::string, 24>& values)
 {
     int left = 0;
-    for (int row = 1; row <= kParamRowsZr4; ++row) {
+    for (int row = 1; row <= kZr4ParamRows; ++row) {
         const std::string& v = values[static_cast<size_t>(row)];
         if (v.empty()) continue;
         std::optional<std::string> text;

@@ -127,7 +127,7 @@ void ParamZr4_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal)
 {
     ParamGrid_Headers(g, decimal);
     const bool module = p.DataSourceCaption.empty() && axis >= 0 && axis < 4;
-    for (int row = 1; row <= kParamRowsZr4; ++row)
+    for (int row = 1; row <= kZr4ParamRows; ++row)
         g.setTextMatrix(row, kParamCurrentCol,
                         module ? ParmZr4_CurrentText(p.Z4PrmData[static_cast<size_t>(axis)], row, decimal) : "");
 }

@@ -16,7 +16,7 @@ namespace posmod {
 inline constexpr int kParamCurrentCol = 2;
 inline constexpr int kParamSettingCol = 3;
 inline constexpr int kParamRows = 12;     // one-axis model; each axis of the two-axis models
-inline constexpr int kParamRowsZr4 = 23;  // each axis of the four-axis model
+inline constexpr int kZr4ParamRows = 23;  // each axis of the four-axis model
 
 // Column layouts and grid sizes of frmParmJV, frmParm7W (each grid) and frmParmZr4 (each grid).
 const GridLayout& ParamJV_Layout();

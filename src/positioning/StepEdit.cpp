@@ -98,6 +98,33 @@ bool mergeRow(GridCells& g, int row, int regRow, const RegisterTable& t, CellOf 
     return ok;
 }
 
+// The Setting rows of a register model's grids, one per axis, from the rows a CSV file
+// filled; the rows of a step's item are its axes in turn.
+int registerFileMerge(std::span<GridCells* const> grids, ModelFamily family, const Public& p)
+{
+    const RegisterTable& t = p.reg;
+    const int perStep = StepRows_PerStep(family);
+    const int axes = perStep / kStepItems;
+    const int first = t.AutoRange[0];
+    const int count = std::clamp<int>(p.CsvReadCount, 0, RegisterTable::kRows);
+    int left = 0;
+    for (int k = 1; k <= count; ++k) {
+        const int e = p.CsvReadIndex[static_cast<size_t>(k)];
+        if (e < first || e > RegisterTable::kRows) continue;
+        const int step = (e - first) / perStep;
+        const int axis = (e - first) % axes;
+        GridCells* g = grids[static_cast<size_t>(axis)];
+        const int row = StepRow_Setting(step);
+        const auto cellOf = [&](int col) { return StepRegister_Cell(t, perStep, axis, step, col); };
+        if (!g || row > settingRows(*g) || cellOf(kStepFirstValueCol).row == 0) {
+            ++left;
+            continue;
+        }
+        if (!mergeRow(*g, row, e, t, cellOf, true)) ++left;
+    }
+    return left;
+}
+
 } // namespace
 
 ValueForm StepJV_ColForm(int col)
@@ -198,44 +225,13 @@ std::string StepFile_Text(ValueForm form, const std::string& value)
 
 int StepJV_FileMerge(GridCells& g, const Public& p)
 {
-    const RegisterTable& t = p.reg;
-    const int first = t.AutoRange[0];
-    const int count = std::clamp<int>(p.CsvReadCount, 0, RegisterTable::kRows);
-    int left = 0;
-    for (int k = 1; k <= count; ++k) {
-        const int e = p.CsvReadIndex[static_cast<size_t>(k)];
-        if (e < first || e > RegisterTable::kRows) continue;
-        const int step = (e - first) / kStepRowsOneAxis;
-        const int row = StepRow_Setting(step);
-        if (row > settingRows(g) || StepJV_Cell(t, step, kStepFirstValueCol).row == 0) {
-            ++left;
-            continue;
-        }
-        if (!mergeRow(g, row, e, t, [&](int col) { return StepJV_Cell(t, step, col); }, true)) ++left;
-    }
-    return left;
+    GridCells* const grids[] = {&g};
+    return registerFileMerge(grids, ModelFamily::OneAxis, p);
 }
 
 int Step7W_FileMerge(const std::array<GridCells*, 2>& grids, const Public& p)
 {
-    const RegisterTable& t = p.reg;
-    const int first = t.AutoRange[0];
-    const int count = std::clamp<int>(p.CsvReadCount, 0, RegisterTable::kRows);
-    int left = 0;
-    for (int k = 1; k <= count; ++k) {
-        const int e = p.CsvReadIndex[static_cast<size_t>(k)];
-        if (e < first || e > RegisterTable::kRows) continue;
-        const int step = (e - first) / kStepRowsTwoAxis;
-        const int axis = (e - first) % 2;
-        GridCells* g = grids[static_cast<size_t>(axis)];
-        const int row = StepRow_Setting(step);
-        if (!g || row > settingRows(*g) || Step7W_Cell(t, axis, step, kStepFirstValueCol).row == 0) {
-            ++left;
-            continue;
-        }
-        if (!mergeRow(*g, row, e, t, [&](int col) { return Step7W_Cell(t, axis, step, col); }, true)) ++left;
-    }
-    return left;
+    return registerFileMerge(grids, ModelFamily::TwoAxis, p);
 }
 
 int StepZr4_FileMerge(const std::array<GridCells*, 4>& grids, const Z4AutoCsvData& data)

@@ -52,6 +52,16 @@ std::string cellText(const RegisterTable& t, const StepRegisterCell& c, bool dec
 
 int stepCount(const GridCells& g) { return g.Rows() > 1 ? (g.Rows() - 1) / 2 : 0; }
 
+// The Current rows of one axis's grid of a register model.
+void registerFillCurrent(GridCells& g, ModelFamily family, int axis, const Public& p, bool decimal)
+{
+    if (!p.DataSourceCaption.empty()) return;
+    const int perStep = StepRows_PerStep(family);
+    for (int j = 0; j < stepCount(g); ++j)
+        for (int c = kStepFirstValueCol; c <= kStepLastValueColJV; ++c)
+            g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, StepRegister_Cell(p.reg, perStep, axis, j, c), decimal));
+}
+
 } // namespace
 
 const GridLayout& StepJV_Layout()
@@ -101,19 +111,31 @@ const GridLayout& StepZr4_Layout()
     return l;
 }
 
+int StepRows_PerStep(ModelFamily family)
+{
+    for (const ModelRow& m : kModelTable)
+        if (m.family == family) return m.rowsPerStep;
+    return 0;
+}
+
+StepRegisterCell StepRegister_Cell(const RegisterTable& t, int rowsPerStep, int axis, int stepIndex, int col)
+{
+    const int axes = rowsPerStep / kStepItems;
+    if (stepIndex < 0 || axis < 0 || axis >= axes) return {};
+    const int first = t.AutoRange[0] + rowsPerStep * stepIndex;
+    StepRegisterCell c = stepCell(first, rowsPerStep, col, axes);
+    if (c.part != WordPart::None) c.row += axis;
+    return c;
+}
+
 StepRegisterCell StepJV_Cell(const RegisterTable& t, int stepIndex, int col)
 {
-    if (stepIndex < 0) return {};
-    return stepCell(t.AutoRange[0] + kStepRowsOneAxis * stepIndex, kStepRowsOneAxis, col, 1);
+    return StepRegister_Cell(t, StepRows_PerStep(ModelFamily::OneAxis), 0, stepIndex, col);
 }
 
 StepRegisterCell Step7W_Cell(const RegisterTable& t, int axis, int stepIndex, int col)
 {
-    if (stepIndex < 0 || axis < 0 || axis > 1) return {};
-    const int first = t.AutoRange[0] + kStepRowsTwoAxis * stepIndex;
-    StepRegisterCell c = stepCell(first, kStepRowsTwoAxis, col, 2);
-    if (c.part != WordPart::None) c.row += axis;
-    return c;
+    return StepRegister_Cell(t, StepRows_PerStep(ModelFamily::TwoAxis), axis, stepIndex, col);
 }
 
 Zr4StepCell StepZr4_Cell(int col)
@@ -144,18 +166,12 @@ void StepGrid_Shape(GridCells& g, const GridLayout& layout, int firstStep, int l
 
 void StepJV_FillCurrent(GridCells& g, const Public& p, bool decimal)
 {
-    if (!p.DataSourceCaption.empty()) return;
-    for (int j = 0; j < stepCount(g); ++j)
-        for (int c = kStepFirstValueCol; c <= kStepLastValueColJV; ++c)
-            g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, StepJV_Cell(p.reg, j, c), decimal));
+    registerFillCurrent(g, ModelFamily::OneAxis, 0, p, decimal);
 }
 
 void Step7W_FillCurrent(GridCells& g, int axis, const Public& p, bool decimal)
 {
-    if (!p.DataSourceCaption.empty()) return;
-    for (int j = 0; j < stepCount(g); ++j)
-        for (int c = kStepFirstValueCol; c <= kStepLastValueColJV; ++c)
-            g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, Step7W_Cell(p.reg, axis, j, c), decimal));
+    registerFillCurrent(g, ModelFamily::TwoAxis, axis, p, decimal);
 }
 
 void StepZr4_FillStep(GridCells& g, int axis, const Public& p, int step, int stepIndex, bool decimal)

@@ -7,6 +7,7 @@
 
 #include "shared/Grid.h"
 #include "shared/GridLayout.h"
+#include "shared/ModelTable.h"
 #include "shared/Public.h"
 
 namespace posmod {
@@ -29,12 +30,18 @@ struct StepRegisterCell {
     int row = 0;                    // register row; 0 for none
     WordPart part = WordPart::None;
 };
-// One-axis: the four rows of step j from AutoRange(0) + 4j: column 2 the mode/dwell row,
-// 3 and 4 the low and high word of the acceleration/deceleration row, 5 velocity,
-// 6 the two-word target position.
+// A step of a register table is four items (mode/dwell, acceleration/deceleration, velocity,
+// target position), each one row per axis, the axes' rows of an item in turn.
+inline constexpr int kStepItems = 4;
+// The register rows per step of a family (the model table's rowsPerStep; 0 for none).
+int StepRows_PerStep(ModelFamily family);
+// The cell of step j of an axis, the step's rows from AutoRange(0) + rowsPerStep * j:
+// column 2 the mode/dwell row, 3 and 4 the low and high word of the
+// acceleration/deceleration row, 5 velocity, 6 the two-word target position.
+StepRegisterCell StepRegister_Cell(const RegisterTable& t, int rowsPerStep, int axis, int stepIndex, int col);
+// One-axis: four rows per step.
 StepRegisterCell StepJV_Cell(const RegisterTable& t, int stepIndex, int col);
-// Two-axis: eight rows per step from AutoRange(0) + 8j, the X and Y row of each item
-// interleaved; the columns as for the one-axis model.
+// Two-axis: eight rows per step, the X and Y row of each item interleaved.
 StepRegisterCell Step7W_Cell(const RegisterTable& t, int axis, int stepIndex, int col);
 
 // Four-axis: columns 2-6 words 0-4, 7 the pair 5 (low) / 6 (high), 8 the pair 7 / 8.

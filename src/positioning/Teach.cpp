@@ -1,25 +1,22 @@
 #include "positioning/Teach.h"
 
 #include "main/LinkApi.h"
+#include "main/TaskNumbers.h"
 #include "positioning/StepLayout.h"
 #include "shared/Conversions.h"
+#include "shared/MessageTexts.h"
 #include "shared/Messages.h"
 #include "shared/Pointer.h"
 #include "transfer/RangeEntry.h"
 
 namespace posmod {
 
-namespace {
-constexpr int kTaskOpen = 1;
-constexpr int kTaskTeach = 11;
-} // namespace
-
 const char* TeachError_Text(TeachError e)
 {
     switch (e) {
-    case TeachError::Axes: return "Selected axes Setting";
+    case TeachError::Axes: return kNoAxesMessage;
     case TeachError::StepEmpty: return "Selected Step No Setting";
-    case TeachError::Numeric: return "Data Numeric Error";
+    case TeachError::Numeric: return kNumericErrorMessage;
     case TeachError::Limit: return "Step No. Limit Error";
     case TeachError::None: break;
     }
@@ -32,7 +29,7 @@ TeachError Teach_Check(int axisMask, const std::string& stepText, int& step)
     if (stepText.empty()) return TeachError::StepEmpty;
     if (!NumText_Check(stepText, true)) return TeachError::Numeric;
     const auto v = signedDecimalValue(stepText);
-    if (!v || *v < 0 || *v > kMaxStep) return TeachError::Limit;
+    if (!v || *v < 0 || *v > kLastStep) return TeachError::Limit;
     step = static_cast<int>(*v);
     return TeachError::None;
 }
@@ -58,7 +55,7 @@ bool Teach_Send(Public& p, int step, int axisMask, LinkOps& link, TaskOps& tasks
         confirmed = tasks.TaskSend(kTaskOpen, 1) == 1 && tasks.TaskSend(kTaskTeach, 1) == 1;
     }
     if (confirmed) {
-        messages.show("Complete transmission", MsgIcon::None);
+        messages.show(kCompleteMessage, MsgIcon::None);
         p.Z4StepData = "OK";
     }
     link.TSK1600();

@@ -8,6 +8,11 @@
 
 namespace posmod {
 
+namespace {
+// The print windows' own spelling, with its full stop.
+constexpr const char* kLimitMessage = "Data Limit Error.";
+} // namespace
+
 int RowsPerScreenPage(int kind) { return kind == 1 ? 24 : 30; }
 
 int ScreenPageTopRow(int kind, int page) { return (page - 1) * RowsPerScreenPage(kind) + 1; }
@@ -49,7 +54,7 @@ const char* PageJump_Message(PageJumpError e)
     switch (e) {
     case PageJumpError::Empty: return "Data isn't set.  Please set the data.";
     case PageJumpError::Numeric: return "Data Numeric Error.";
-    case PageJumpError::Limit: return "Data Limit Error.";
+    case PageJumpError::Limit: return kLimitMessage;
     case PageJumpError::None: break;
     }
     return "";
@@ -69,7 +74,7 @@ const char* PerPage_Message(PerPageError e)
 {
     switch (e) {
     case PerPageError::Numeric: return kNotNumberMessage;
-    case PerPageError::Limit: return "Data Limit Error.";
+    case PerPageError::Limit: return kLimitMessage;
     case PerPageError::None: break;
     }
     return "";

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "shared/Conversions.h"
+#include "shared/MessageTexts.h"
 
 namespace posmod {
 
@@ -22,8 +23,8 @@ bool allZero(const std::string& hex)
 const char* EntryError_Text(EntryError e)
 {
     switch (e) {
-    case EntryError::Numeric: return "Data Numeric Error";
-    case EntryError::Limit: return "Data Limit Error";
+    case EntryError::Numeric: return kNumericErrorMessage;
+    case EntryError::Limit: return kLimitErrorMessage;
     case EntryError::None: break;
     }
     return "";

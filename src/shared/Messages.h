@@ -3,6 +3,8 @@
 // modal box (OK button only, title "Positioning module data seting"); tests record.
 #include <string>
 
+#include "shared/MessageTexts.h"
+
 namespace posmod {
 
 enum class MsgIcon { Critical, Exclamation, Information, None };

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "shared/Conversions.h"
+#include "shared/MessageTexts.h"
 #include "shared/SettingsFile.h"
 
 namespace posmod {
@@ -167,7 +168,7 @@ const char* SettingError_Message(SettingError e)
 {
     switch (e) {
     case SettingError::Length: return "Length Error";
-    case SettingError::DataLimit: return "Data Limit Error";
+    case SettingError::DataLimit: return kLimitErrorMessage;
     case SettingError::None: break;
     }
     return "";

@@ -133,7 +133,6 @@ SettingFault EthEntries_Store(EthEntries& e, Settings& s);
 std::string AxisLabel_Text(ModelFamily family, int k);
 // How many name boxes the family shows (0 for the one-axis model).
 int AxisName_Count(ModelFamily family);
-inline constexpr const char* kAxisNameMissing = "No data.Please specify it";
 // OK: false (nothing stored) when one of the shown boxes is empty; otherwise the shown
 // names are stored as typed and the others emptied. The one-axis model stores nothing
 // (true: the dialog just closes).

@@ -2,24 +2,20 @@
 
 #include <algorithm>
 
+#include "main/TaskNumbers.h"
 #include "positioning/StepLayout.h"
 #include "shared/Conversions.h"
 #include "shared/FormNumbers.h"
+#include "shared/MessageTexts.h"
 #include "transfer/SendWords.h"
 #include "transfer/Transfer.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
 namespace {
 
-constexpr const char* kNoData = "No data.Please specify it";
-constexpr int kSteps = 256;
-constexpr int kAxesZ4 = 4;
-constexpr int kWordsZ4 = 9;
-
-constexpr int kTaskOpen = 1;
-constexpr int kTaskWriteRow = 2;
-constexpr int kTaskWriteStepZ4 = 9;
+constexpr int kZr4StepWords = 9; // the words of one axis in a four-axis step
 
 GridCells* gridOf(const EditorTable& ed, int axis)
 {
@@ -27,7 +23,7 @@ GridCells* gridOf(const EditorTable& ed, int axis)
 }
 
 // The last Setting-data row the window holds; never more rows than there are steps.
-int lastSettingRow(const Public& p) { return std::min<int>(p.AutoRowCount, 2 * kSteps); }
+int lastSettingRow(const Public& p) { return std::min<int>(p.AutoRowCount, 2 * kStepCount); }
 
 bool isWord(const std::string& w) { return w.size() == 4 && isHexText(w); }
 
@@ -94,7 +90,7 @@ void GridCell_Move(GridCells& grid, int fromRow, int fromCol, int toRow, int toC
 void Zr4AxisCell_Format(const EditorTable& editor, int axisMask, int k)
 {
     if (axisMask < 1 || axisMask > 15) return;
-    for (int a = 0; a < kAxesZ4; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         GridCells* grid = gridOf(editor, a);
         if (!(axisMask & (1 << a)) || !grid) continue;
         const int setting = StepRow_Setting(k), current = StepRow_Current(k);
@@ -117,7 +113,7 @@ uint8_t RegisterWrite_Run(Transfer& t, const std::vector<RegisterItem>& items)
     int r = t.link().CpuConnect(p.ModuleType);
     if (r != 1) return static_cast<uint8_t>(r);
     if (items.empty()) {
-        t.show(kNoData, MsgIcon::Exclamation);
+        t.show(kNoDataMessage, MsgIcon::Exclamation);
         return kTransferDone;
     }
     for (const RegisterItem& it : items) {
@@ -157,16 +153,16 @@ uint8_t CpuAutoWriteZ4sub(Transfer& t)
     const int first = p.StepRange.FirstStep;
 
     // Every filled Setting cell becomes its word(s), or the table is refused.
-    using AxisWords = std::array<std::string, kWordsZ4>;
-    std::vector<std::array<AxisWords, kAxesZ4>> set(kSteps);
-    std::vector<std::array<bool, kAxesZ4>> flag(kSteps);
+    using AxisWords = std::array<std::string, kZr4StepWords>;
+    std::vector<std::array<AxisWords, kZr4Axes>> set(kStepCount);
+    std::vector<std::array<bool, kZr4Axes>> flag(kStepCount);
     const int last = lastSettingRow(p);
-    for (int a = 0; a < kAxesZ4; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         GridCells* grid = gridOf(ed, a);
         if (!grid) continue;
         for (int g = 2; g <= last; g += 2) {
             const int s = g / 2 + first - 1;
-            if (s < 0 || s >= kSteps) continue;
+            if (s < 0 || s >= kStepCount) continue;
             for (int c = kStepFirstValueCol; c <= kStepLastValueColZr4; ++c) {
                 const std::string text = grid->TextMatrix(g, c);
                 if (text.empty()) continue;
@@ -181,28 +177,28 @@ uint8_t CpuAutoWriteZ4sub(Transfer& t)
         }
     }
     int n = 0;
-    for (int s = 0; s < kSteps; ++s) {
+    for (int s = 0; s < kStepCount; ++s) {
         bool any = false;
-        for (int a = 0; a < kAxesZ4; ++a) {
+        for (int a = 0; a < kZr4Axes; ++a) {
             auto& store = p.Z4AutoData[static_cast<size_t>(s)][static_cast<size_t>(a)];
-            for (int w = 0; w < kWordsZ4; ++w)
+            for (int w = 0; w < kZr4StepWords; ++w)
                 store[static_cast<size_t>(w)].SetWord = set[static_cast<size_t>(s)][static_cast<size_t>(a)][static_cast<size_t>(w)];
             any = any || flag[static_cast<size_t>(s)][static_cast<size_t>(a)];
         }
         n += any;
     }
     if (n == 0) {
-        t.show(kNoData, MsgIcon::Exclamation);
+        t.show(kNoDataMessage, MsgIcon::Exclamation);
         return kTransferNotRun;
     }
     // A word left empty is completed from the step as last read; without that the table is
     // refused before anything is written, so a stop never leaves half of it in the module.
-    for (int s = 0; s < kSteps; ++s)
-        for (int a = 0; a < kAxesZ4; ++a) {
+    for (int s = 0; s < kStepCount; ++s)
+        for (int a = 0; a < kZr4Axes; ++a) {
             if (!flag[static_cast<size_t>(s)][static_cast<size_t>(a)]) continue;
             for (const Public::Z4WordRec& w : p.Z4AutoData[static_cast<size_t>(s)][static_cast<size_t>(a)])
                 if (w.SetWord.empty() && !isWord(w.Word)) {
-                    t.show(kNoData, MsgIcon::Exclamation);
+                    t.show(kNoDataMessage, MsgIcon::Exclamation);
                     return kTransferFailed;
                 }
         }
@@ -213,10 +209,10 @@ uint8_t CpuAutoWriteZ4sub(Transfer& t)
     if (r != 1) return static_cast<uint8_t>(r);
     t.Progress_Initsub(n);
     t.ui().showWait();
-    for (int s = 0; s < kSteps; ++s) {
+    for (int s = 0; s < kStepCount; ++s) {
         std::string block;
         int mask = 0;
-        for (int a = 0; a < kAxesZ4; ++a) {
+        for (int a = 0; a < kZr4Axes; ++a) {
             if (!flag[static_cast<size_t>(s)][static_cast<size_t>(a)]) continue;
             for (Public::Z4WordRec& w : p.Z4AutoData[static_cast<size_t>(s)][static_cast<size_t>(a)]) {
                 if (!w.SetWord.empty()) w.Word = w.SetWord;

@@ -8,14 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/MessageTexts.h"
+
 namespace posmod {
 
 // The largest CSV file read; a full four-axis transfer file is about 100 kB.
 inline constexpr std::size_t kCsvMaxBytes = 8u << 20;
 
-inline constexpr const char* kNoDataMessage = "No data.Please specify it";
-inline constexpr const char* kNumericErrorMessage = "Data Numeric Error";
-inline constexpr const char* kLimitErrorMessage = "Data Limit Error";
 inline constexpr const char* kFileWriteErrorMessage = "File Write Error Occurred";
 inline constexpr const char* kFileReadErrorMessage = "File Read Error Occurred";
 

@@ -176,6 +176,27 @@ int lastWalkRow(const EditorTable& e, int rowCount)
     return std::min(rowCount, rows);
 }
 
+// The positioning writers of the register models: the chosen row of each step, item by
+// item, each item over the axes in turn (the order of the register rows).
+CsvSave registerAutoText(const EditorTable& e, ModelFamily family, bool currentData, int rowCount, RegisterTable& t,
+                         const std::array<std::string, 4>& axisName, std::string& text)
+{
+    const int perStep = StepRows_PerStep(family);
+    const int axes = perStep / kStepItems;
+    const auto rowOf = [&](int axis, int j, int col) { return StepRegister_Cell(t, perStep, axis, j, col).row; };
+    RowWriter w(t, e.decimal);
+    const int start = currentData ? 1 : 2;
+    const int last = lastWalkRow(e, rowCount);
+    for (int g = start, j = 0; g <= last && !w.stopped(); g += 2, ++j) {
+        if (!hasItem(t, rowOf(0, j, 2))) break;
+        for (int a = 0; a < axes; ++a) w.cell(cellOf(e, a, g, 2), rowOf(a, j, 2), false);
+        for (int a = 0; a < axes; ++a) w.pair(cellOf(e, a, g, 3), cellOf(e, a, g, 4), rowOf(a, j, 3));
+        for (int a = 0; a < axes; ++a) w.cell(cellOf(e, a, g, 5), rowOf(a, j, 5), false);
+        for (int a = 0; a < axes; ++a) w.cell(cellOf(e, a, g, 6), rowOf(a, j, 6), true);
+    }
+    return w.finish(family != ModelFamily::OneAxis, axisName, text);
+}
+
 } // namespace
 
 CsvRead RegisterCsv_Read(std::string_view bytes, RegisterTable& table, RegisterCsvLoad& load, int* failedLine)
@@ -241,33 +262,13 @@ CsvSave CsvData_Write7W_Text(const EditorTable& e, bool currentData, RegisterTab
 CsvSave CsvAuto_WriteJV_Text(const EditorTable& e, bool currentData, int rowCount, RegisterTable& t,
                              const std::array<std::string, 4>& axisName, std::string& text)
 {
-    RowWriter w(t, e.decimal);
-    const int start = currentData ? 1 : 2;
-    const int last = lastWalkRow(e, rowCount);
-    for (int g = start, j = 0; g <= last && !w.stopped(); g += 2, ++j) {
-        if (!hasItem(t, StepJV_Cell(t, j, 2).row)) break;
-        w.cell(cellOf(e, 0, g, 2), StepJV_Cell(t, j, 2).row, false);
-        w.pair(cellOf(e, 0, g, 3), cellOf(e, 0, g, 4), StepJV_Cell(t, j, 3).row);
-        w.cell(cellOf(e, 0, g, 5), StepJV_Cell(t, j, 5).row, false);
-        w.cell(cellOf(e, 0, g, 6), StepJV_Cell(t, j, 6).row, true);
-    }
-    return w.finish(false, axisName, text);
+    return registerAutoText(e, ModelFamily::OneAxis, currentData, rowCount, t, axisName, text);
 }
 
 CsvSave CsvAuto_Write7W_Text(const EditorTable& e, bool currentData, int rowCount, RegisterTable& t,
                              const std::array<std::string, 4>& axisName, std::string& text)
 {
-    RowWriter w(t, e.decimal);
-    const int start = currentData ? 1 : 2;
-    const int last = lastWalkRow(e, rowCount);
-    for (int g = start, j = 0; g <= last && !w.stopped(); g += 2, ++j) {
-        if (!hasItem(t, Step7W_Cell(t, 0, j, 2).row)) break;
-        for (int a = 0; a < 2; ++a) w.cell(cellOf(e, a, g, 2), Step7W_Cell(t, a, j, 2).row, false);
-        for (int a = 0; a < 2; ++a) w.pair(cellOf(e, a, g, 3), cellOf(e, a, g, 4), Step7W_Cell(t, a, j, 3).row);
-        for (int a = 0; a < 2; ++a) w.cell(cellOf(e, a, g, 5), Step7W_Cell(t, a, j, 5).row, false);
-        for (int a = 0; a < 2; ++a) w.cell(cellOf(e, a, g, 6), Step7W_Cell(t, a, j, 6).row, true);
-    }
-    return w.finish(true, axisName, text);
+    return registerAutoText(e, ModelFamily::TwoAxis, currentData, rowCount, t, axisName, text);
 }
 
 } // namespace posmod

@@ -15,17 +15,10 @@ CsvProcedures::CsvProcedures(Public& pub, Runtime& rt, RememberingFileDialog& di
 {
 }
 
-std::string CsvProcedures::askName(bool save)
+CsvChoice CsvProcedures::choice()
 {
-    pub_.CsvFileName.clear();
-    FileNameRequest request;
-    request.mode = save ? FileNameRequest::Mode::Save : FileNameRequest::Mode::Open;
-    request.confirmOverwrite = save;
-    pub_.CsvFileName = dialog_.ask(request);
     // Cancel ends the procedure at once, before the wait.
-    if (pub_.CsvFileName.empty()) return {};
-    wait200ms();
-    return pub_.CsvFileName;
+    return {&dialog_, &messages_, pointer_, [this] { wait200ms(); }};
 }
 
 void CsvProcedures::wait200ms()
@@ -39,19 +32,6 @@ bool CsvProcedures::save(const std::string& name, const std::string& text)
 {
     if (writer_.write(name, text)) return true;
     messages_.show(kFileWriteErrorMessage, MsgIcon::Exclamation);
-    return false;
-}
-
-bool CsvProcedures::loadFile(const std::string& name, const std::function<CsvRead(std::string_view, int*)>& read)
-{
-    CsvRead r = CsvRead::Failed;
-    int line = 0;
-    {
-        Hourglass busy(pointer_);
-        if (const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes)) r = read(*bytes, &line);
-    }
-    if (r == CsvRead::Ok) return true;
-    messages_.show(CsvRead_Message(r, line), MsgIcon::Exclamation);
     return false;
 }
 
@@ -69,16 +49,14 @@ bool CsvProcedures::finishSave(CsvSave outcome, const std::string& name, const s
 
 uint8_t CsvProcedures::CsvData_ReadSub()
 {
-    const std::string name = askName(false);
-    if (name.empty()) return 0;
     // Read into a table of its own: a file that fails leaves everything as it was.
     auto table = std::make_unique<RegisterTable>();
     RegisterCsvLoad load;
-    const bool read = loadFile(name, [&](std::string_view bytes, int* line) {
+    const std::optional<CsvRead> read = CsvFile_Open(pub_, choice(), [&](std::string_view bytes, int* line) {
         Model_BuildRegisters(pub_.ModuleType, *table);
         return RegisterCsv_Read(bytes, *table, load, line);
     });
-    if (!read) return 0;
+    if (read != CsvRead::Ok) return 0;
 
     pub_.reg = std::move(*table);
     pub_.CsvReadIndex.fill(0);
@@ -149,34 +127,29 @@ bool CsvProcedures::CsvAuto_Write7WSub(bool currentData)
 
 // ---- four-axis files ------------------------------------------------------------------------
 
-namespace {
-void applyNames(Public& p, const Z4AxisNames& names)
+uint8_t CsvProcedures::readZr4(const std::function<CsvRead(std::string_view, Z4AxisNames&, int*)>& read)
 {
+    Z4AxisNames names;
+    const std::optional<CsvRead> r =
+        CsvFile_Open(pub_, choice(), [&](std::string_view bytes, int* line) { return read(bytes, names, line); });
+    if (r != CsvRead::Ok) return 0;
     for (size_t a = 0; a < names.size(); ++a)
-        if (names[a]) p.set.AxisName[a] = *names[a];
+        if (names[a]) pub_.set.AxisName[a] = *names[a];
+    return 1;
 }
-} // namespace
 
 uint8_t CsvProcedures::ZR4_PrmCsvData_ReadSub(Z4PrmCsvData& data)
 {
-    const std::string name = askName(false);
-    if (name.empty()) return 0;
-    Z4AxisNames names;
-    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Z4PrmCsv_Read(bytes, names, data, line); }))
-        return 0;
-    applyNames(pub_, names);
-    return 1;
+    return readZr4([&](std::string_view bytes, Z4AxisNames& names, int* line) {
+        return Z4PrmCsv_Read(bytes, names, data, line);
+    });
 }
 
 uint8_t CsvProcedures::ZR4_AutCsvData_ReadSub(Z4AutoCsvData& data)
 {
-    const std::string name = askName(false);
-    if (name.empty()) return 0;
-    Z4AxisNames names;
-    if (!loadFile(name, [&](std::string_view bytes, int* line) { return Z4AutoCsv_Read(bytes, names, data, line); }))
-        return 0;
-    applyNames(pub_, names);
-    return 1;
+    return readZr4([&](std::string_view bytes, Z4AxisNames& names, int* line) {
+        return Z4AutoCsv_Read(bytes, names, data, line);
+    });
 }
 
 bool CsvProcedures::saveGrids(const std::function<CsvSave(std::string&)>& walk)

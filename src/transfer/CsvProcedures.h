@@ -15,6 +15,7 @@
 #include "shared/Pointer.h"
 #include "shared/Public.h"
 #include "shared/Runtime.h"
+#include "transfer/CsvOpen.h"
 #include "transfer/Z4Csv.h"
 
 namespace posmod {
@@ -57,11 +58,12 @@ public:
 
 private:
     // The dialog steps: the name chosen (CsvFileName), the 0.2 s wait; "" after Cancel.
-    std::string askName(bool save);
+    CsvChoice choice();
+    std::string askName(bool save) { return CsvFile_AskName(pub_, choice(), save); }
     void wait200ms();
-    // The chosen file read by read under the hourglass; false, and said once the hourglass
-    // is gone, when it cannot be read or is refused.
-    bool loadFile(const std::string& name, const std::function<CsvRead(std::string_view, int*)>& read);
+    // A four-axis file chosen and read into the caller's array (read fills it); the axis
+    // names it gives are kept once it is read.
+    uint8_t readZr4(const std::function<CsvRead(std::string_view, Z4AxisNames&, int*)>& read);
     // The file written whole; "File Write Error Occurred" when it cannot be.
     bool save(const std::string& name, const std::string& text);
     // The end of a writer's walk: its message, or the file.

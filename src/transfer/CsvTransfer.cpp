@@ -4,12 +4,13 @@
 #include <memory>
 #include <optional>
 
+#include "main/TaskNumbers.h"
 #include "main/TaskSend.h"
 #include "shared/Conversions.h"
-#include "shared/Files.h"
 #include "shared/ModelTable.h"
 #include "shared/RegisterTable.h"
 #include "transfer/CsvFiles.h"
+#include "transfer/CsvOpen.h"
 #include "transfer/Transfer.h"
 #include "transfer/Z4TransferCsv.h"
 #include "transfer/Z4Csv.h"
@@ -18,34 +19,19 @@ namespace posmod {
 
 namespace {
 
-constexpr int kTaskOpen = 1;
-constexpr int kTaskWriteRow = 2;
-constexpr int kTaskReadRow = 3;
-constexpr int kTaskReadAxisZ4 = 6;
-constexpr int kTaskReadStepZ4 = 7;
-constexpr int kTaskWriteAxisZ4 = 8;
-constexpr int kTaskWriteStepZ4 = 9;
-constexpr int kLastStep = 255;
+// The file dialog of the wait window and its messages; no hourglass, the wait window shows.
+CsvChoice choice(Transfer& t) { return {t.CsvDialog, t.messages, nullptr, {}}; }
 
-// The file dialog of the wait window; "" after Cancel or without a dialog.
-std::string askName(Transfer& t, bool save)
-{
-    Public& p = t.pub();
-    p.CsvFileName.clear();
-    if (!t.CsvDialog) return {};
-    FileNameRequest request;
-    request.mode = save ? FileNameRequest::Mode::Save : FileNameRequest::Mode::Open;
-    request.confirmOverwrite = save;
-    p.CsvFileName = t.CsvDialog->ask(request);
-    return p.CsvFileName;
-}
+// The name chosen in the wait window's dialog; "" after Cancel or without a dialog.
+std::string askName(Transfer& t, bool save) { return CsvFile_AskName(t.pub(), choice(t), save); }
 
-// A refusal of the file, said: 0 for a file that could not be read, 2 for one whose data
-// was refused.
-uint8_t refuse(Transfer& t, CsvRead r, int line = 0)
+// The chosen file read before the link opens: 1 read; 0 after Cancel or for a file that
+// could not be read, 2 for one whose data was refused (a refusal said).
+uint8_t readChosen(Transfer& t, const std::function<CsvRead(std::string_view, int*)>& read)
 {
-    t.show(CsvRead_Message(r, line), MsgIcon::Exclamation);
-    return r == CsvRead::Failed ? kTransferNotRun : kTransferFailed;
+    const std::optional<CsvRead> r = CsvFile_Open(t.pub(), choice(t), read);
+    if (r == CsvRead::Ok) return kTransferDone;
+    return !r || *r == CsvRead::Failed ? kTransferNotRun : kTransferFailed;
 }
 
 // The saved file written whole; "File Write Error Occurred" and 0 when it cannot be.
@@ -83,17 +69,14 @@ uint8_t open(Transfer& t)
 uint8_t Csv_Writesub(Transfer& t)
 {
     Public& p = t.pub();
-    const std::string name = askName(t, false);
-    if (name.empty()) return kTransferNotRun;
     // The whole file is read and checked before the link opens.
-    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return refuse(t, CsvRead::Failed);
     auto table = std::make_unique<RegisterTable>();
-    Model_BuildRegisters(p.ModuleType, *table);
     RegisterCsvLoad load;
-    int line = 0;
-    const CsvRead read = RegisterCsv_ReadForModule(*bytes, *table, load, &line);
-    if (read != CsvRead::Ok) return refuse(t, read, line);
+    const uint8_t read = readChosen(t, [&](std::string_view bytes, int* line) {
+        Model_BuildRegisters(p.ModuleType, *table);
+        return RegisterCsv_ReadForModule(bytes, *table, load, line);
+    });
+    if (read != kTransferDone) return read;
     p.reg = std::move(*table);
 
     uint8_t result = open(t);
@@ -192,14 +175,10 @@ uint8_t CsvZ4_Writesub(Transfer& t)
 {
     Public& p = t.pub();
     // Cancel ends before the stores are touched.
-    const std::string name = askName(t, false);
-    if (name.empty()) return kTransferNotRun;
-    const std::optional<std::string> bytes = readRegularFile(name, kCsvMaxBytes);
-    if (!bytes) return refuse(t, CsvRead::Failed);
     auto load = std::make_unique<Z4TransferLoad>();
-    int line = 0;
-    const CsvRead read = Z4TransferCsv_Read(*bytes, *load, &line);
-    if (read != CsvRead::Ok) return refuse(t, read, line);
+    const uint8_t read =
+        readChosen(t, [&](std::string_view bytes, int* line) { return Z4TransferCsv_Read(bytes, *load, line); });
+    if (read != kTransferDone) return read;
 
     Zr4Data_Clear(p);
     p.Z4PrmAxis = load->axes;

@@ -3,21 +3,20 @@
 #include <array>
 #include <vector>
 
+#include "main/TaskNumbers.h"
 #include "params/ParamLayout.h"
 #include "params/ParamOptions.h"
 #include "shared/FormNumbers.h"
+#include "shared/MessageTexts.h"
 #include "transfer/AutoWrite.h"
 #include "transfer/SendWords.h"
 #include "transfer/Transfer.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
 namespace {
 
-constexpr const char* kNoData = "No data.Please specify it";
-constexpr int kAxesZ4 = 4;
-constexpr int kTaskOpen = 1;
-constexpr int kTaskWriteAxisZ4 = 8;
 
 GridCells* gridOf(const EditorTable& ed, int axis)
 {
@@ -65,7 +64,7 @@ uint8_t registerParamWrite(Transfer& t, int formNo, int axes)
 bool axisFlag(const GridCells& g, bool fromCsv)
 {
     bool setting = false, hole = false;
-    for (int row = 1; row <= kParamRowsZr4; ++row) {
+    for (int row = 1; row <= kZr4ParamRows; ++row) {
         const bool s = !g.TextMatrix(row, kParamSettingCol).empty();
         setting = setting || s;
         hole = hole || (!s && g.TextMatrix(row, kParamCurrentCol).empty());
@@ -99,31 +98,31 @@ uint8_t CpuPrmWriteZ4sub(Transfer& t)
     const EditorTable ed = t.editor(form::frmParmZr4);
     const bool fromCsv = !p.DataSourceCaption.empty();
 
-    std::array<bool, kAxesZ4> flag{};
+    std::array<bool, kZr4Axes> flag{};
     int count = 0;
-    for (int a = 0; a < kAxesZ4; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         const GridCells* grid = gridOf(ed, a);
         flag[static_cast<size_t>(a)] = grid && axisFlag(*grid, fromCsv);
         count += flag[static_cast<size_t>(a)];
     }
     if (count == 0) {
-        t.show(kNoData, MsgIcon::Exclamation);
+        t.show(kNoDataMessage, MsgIcon::Exclamation);
         return kTransferFailed;
     }
 
     // The 19 words of every flagged axis, whole, or nothing is opened.
-    std::array<std::array<std::string, 19>, kAxesZ4> words;
-    for (int a = 0; a < kAxesZ4; ++a) {
+    std::array<std::array<std::string, 19>, kZr4Axes> words;
+    for (int a = 0; a < kZr4Axes; ++a) {
         if (!flag[static_cast<size_t>(a)]) continue;
         GridCells& grid = *gridOf(ed, a);
         auto& w = words[static_cast<size_t>(a)];
-        for (int row = 1; row <= kParamRowsZr4; ++row) {
+        for (int row = 1; row <= kZr4ParamRows; ++row) {
             const Zr4ParamCell cell = ParamZr4_Cell(row);
             if (cell.kind == Zr4ParamKind::Option) {
                 if (row != 1 && row != 5 && row != 8) continue; // a group is packed at its first row
                 const std::string code = PrmZ4_GridCodesub(grid, row);
                 if (code == kNgData) {
-                    t.show(kNoData, MsgIcon::Exclamation);
+                    t.show(kNoDataMessage, MsgIcon::Exclamation);
                     return kTransferFailed;
                 }
                 w[static_cast<size_t>(cell.word)] = code;
@@ -132,7 +131,7 @@ uint8_t CpuPrmWriteZ4sub(Transfer& t)
             int col;
             const std::string text = valueOf(grid, row, col);
             if (text.empty()) {
-                t.show(kNoData, MsgIcon::Exclamation);
+                t.show(kNoDataMessage, MsgIcon::Exclamation);
                 return kTransferFailed;
             }
             const SendWord sw = SendWord_FromText(text, ed.decimal, cell.kind == Zr4ParamKind::Pair);
@@ -141,7 +140,7 @@ uint8_t CpuPrmWriteZ4sub(Transfer& t)
             if (cell.kind == Zr4ParamKind::Pair) w[static_cast<size_t>(cell.word + 1)] = sw.high();
         }
     }
-    for (int a = 0; a < kAxesZ4; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         Public::Z4PrmAxisRec& axis = p.Z4PrmAxis[static_cast<size_t>(a)];
         axis.Flag = flag[static_cast<size_t>(a)] ? 1 : 0;
         if (axis.Flag) axis.Word = words[static_cast<size_t>(a)];
@@ -153,7 +152,7 @@ uint8_t CpuPrmWriteZ4sub(Transfer& t)
     if (r != 1) return static_cast<uint8_t>(r);
     t.Progress_Initsub(count);
     t.ui().showWait();
-    for (int a = 0; a < kAxesZ4; ++a) {
+    for (int a = 0; a < kZr4Axes; ++a) {
         if (t.cancelled()) {
             r = kTransferCancelled;
             break;
@@ -163,7 +162,7 @@ uint8_t CpuPrmWriteZ4sub(Transfer& t)
         if (r != 1) break;
         t.Progress_Stepsub();
         GridCells& grid = *gridOf(ed, a);
-        for (int row = 1; row <= kParamRowsZr4; ++row)
+        for (int row = 1; row <= kZr4ParamRows; ++row)
             if (!grid.TextMatrix(row, kParamSettingCol).empty())
                 GridCell_Move(grid, row, kParamSettingCol, row, kParamCurrentCol);
     }

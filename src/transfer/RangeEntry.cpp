@@ -2,20 +2,11 @@
 
 #include <algorithm>
 
+#include "main/TaskNumbers.h"
 #include "shared/Conversions.h"
 #include "shared/ModelTable.h"
 
 namespace posmod {
-
-const char* RangeEntry_Message(RangeEntryError e)
-{
-    switch (e) {
-    case RangeEntryError::Numeric: return "Data Numeric Error";
-    case RangeEntryError::Limit: return "Data Limit Error";
-    case RangeEntryError::None: break;
-    }
-    return "";
-}
 
 RangeEntryError StepPair_Check(const std::string& firstText, const std::string& lastText,
                                int32_t& first, int32_t& last)
@@ -24,7 +15,7 @@ RangeEntryError StepPair_Check(const std::string& firstText, const std::string& 
     if (!NumText_Check(lastText, true)) return RangeEntryError::Numeric;
     // Too large for 64 bits is as much a limit error as too large for a step.
     const auto f = signedDecimalValue(firstText), l = signedDecimalValue(lastText);
-    if (!f || !l || *f < 0 || *f > kMaxStep || *l < 0 || *l > kMaxStep || *f > *l) return RangeEntryError::Limit;
+    if (!f || !l || *f < 0 || *f > kLastStep || *l < 0 || *l > kLastStep || *f > *l) return RangeEntryError::Limit;
     first = static_cast<int32_t>(*f);
     last = static_cast<int32_t>(*l);
     return RangeEntryError::None;
@@ -53,13 +44,13 @@ int32_t CsvStoreAxis_FromText(int moduleType, const std::string& axisText)
 
 void StepWindow(const Public& p, int& first, int& last)
 {
-    first = std::clamp<int>(p.StepRange.FirstStep, 0, kMaxStep);
-    last = std::clamp<int>(p.StepRange.LastStep, first, kMaxStep);
+    first = std::clamp<int>(p.StepRange.FirstStep, 0, kLastStep);
+    last = std::clamp<int>(p.StepRange.LastStep, first, kLastStep);
 }
 
 void StepWindow_Load(Public& p, int& first, int& last)
 {
-    if (!p.DataSourceCaption.empty()) p.StepRange = {3, 0, kMaxStep};
+    if (!p.DataSourceCaption.empty()) p.StepRange = {3, 0, kLastStep};
     StepWindow(p, first, last);
     p.AutoRowCount = (last - first + 1) * 2;
 }

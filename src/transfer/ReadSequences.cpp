@@ -2,22 +2,16 @@
 
 #include <algorithm>
 
+#include "main/TaskNumbers.h"
 #include "main/TaskSend.h"
 #include "shared/ModelTable.h"
 #include "shared/RegisterTable.h"
 #include "transfer/Transfer.h"
+#include "transfer/Z4Csv.h"
 
 namespace posmod {
 
 namespace {
-
-constexpr int kLastStep = 255;
-
-// Register tasks of the sequences.
-constexpr int kTaskOpen = 1;
-constexpr int kTaskReadRow = 3;
-constexpr int kTaskReadAxisZ4 = 6;
-constexpr int kTaskReadStepZ4 = 7;
 
 bool stepWindowValid(const Public::StepRangeRec& s)
 {
@@ -64,7 +58,7 @@ uint8_t ParamRead_Run(Transfer& t)
     int count;
     if (fourAxis(p)) {
         Zr4Data_Clear(p);
-        count = 4;
+        count = kZr4Axes;
     } else {
         Model_BuildRegisters(p);
         count = p.reg.PrmRange[1] - p.reg.PrmRange[0] + 1;
@@ -105,7 +99,7 @@ uint8_t TeachRead_Run(Transfer& t)
 uint8_t CpuPrmReadsub(Transfer& t)
 {
     const Public& p = t.pub();
-    if (fourAxis(p)) return readRun(t, kTaskReadAxisZ4, 0, 3, false);
+    if (fourAxis(p)) return readRun(t, kTaskReadAxisZ4, 0, kZr4Axes - 1, false);
     const int first = std::max(1, clampRow(p.reg.PrmRange[0]));
     const int last = std::min(RegisterTable::kRows, clampRow(p.reg.PrmRange[1]));
     return readRun(t, kTaskReadRow, first, last, true);

@@ -31,18 +31,13 @@ SendWord SendWord_FromText(const std::string& text, bool decimal, bool twoWords)
     return {WordFault::None, hexText(bits, width)};
 }
 
-const char* WordFault_Text(WordFault f)
-{
-    return f == WordFault::Limit ? "Data Limit Error" : "Data Numeric Error";
-}
-
 uint8_t WordFault_Refuse(const Transfer& t, WordFault f, GridCells* grid, int row, int col)
 {
     if (grid) {
         grid->setRow(row);
         grid->setCol(col);
     }
-    t.show(WordFault_Text(f), MsgIcon::Exclamation);
+    t.show(EntryError_Text(f), MsgIcon::Exclamation);
     return kTransferFailed;
 }
 

@@ -4,6 +4,7 @@
 // so the module never receives a shifted or truncated word.
 #include <string>
 
+#include "shared/EntryCheck.h"
 #include "shared/Grid.h"
 #include "shared/Messages.h"
 
@@ -11,7 +12,8 @@ namespace posmod {
 
 class Transfer;
 
-enum class WordFault { None, Numeric, Limit };
+// A cell that cannot become its words fails as a typed entry does; said with EntryError_Text.
+using WordFault = EntryError;
 
 struct SendWord {
     WordFault fault = WordFault::None;
@@ -25,9 +27,6 @@ struct SendWord {
 // Hexadecimal display: up to 4 (8) digits of either case. Anything else, blanks and the
 // empty text included, is Numeric; a number outside its item is Limit.
 SendWord SendWord_FromText(const std::string& text, bool decimal, bool twoWords);
-
-// "Data Numeric Error" / "Data Limit Error".
-const char* WordFault_Text(WordFault f);
 
 // A refused cell: its message (exclamation) and the grid's current cell on it; the
 // transfer's result is then 2.

@@ -9,14 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "main/TaskNumbers.h"
+#include "params/ParamLayout.h"
 #include "shared/EditorTable.h"
 #include "transfer/CsvFiles.h"
 
 namespace posmod {
 
 inline constexpr int kZr4Axes = 4;
-inline constexpr int kZr4ParamRows = 23;
-inline constexpr int kZr4Points = 256;
+inline constexpr int kZr4Points = kStepCount;
 inline constexpr int kZr4Items = 7;
 
 // The parameter array a reader fills: (axis 0-3, row 1-23).

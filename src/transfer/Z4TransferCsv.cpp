@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "main/TaskNumbers.h"
 #include "params/ParamLayout.h"
 #include "params/ParamOptions.h"
 #include "positioning/StepLayout.h"
@@ -13,8 +14,6 @@
 namespace posmod {
 
 namespace {
-
-constexpr int kLastStep = 255;
 
 bool isAxisKey(const std::string& f)
 {

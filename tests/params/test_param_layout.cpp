@@ -134,7 +134,7 @@ TEST(ParamLayout, FourAxisCurrentColumn)
     p.Z4PrmData[1][1].Word = "F123";
     p.Z4PrmData[1][2].Word = "1205";
     p.Z4PrmData[1][18].Word = "FFFF";
-    MemGrid g = ParamGrid(kParamRowsZr4);
+    MemGrid g = ParamGrid(kZr4ParamRows);
     // The option rows as texts of their word's fields; a code without text says so.
     const char* const options[] = {"Move to CCW", "High speed homing 1(Off edge stop)", "No Corresponding Data",
                                    "No Corresponding Data", "x10", "x100", "degree",

@@ -223,7 +223,7 @@ inline void Zr4ParamTrip(TripRig& r, const std::vector<int>& axes, bool decimal)
     ed.decimal = decimal;
     ed.hexadecimal = !decimal;
     for (int a = 0; a < 4; ++a) {
-        ParamGrid_Shape(grids[static_cast<size_t>(a)], kParamRowsZr4);
+        ParamGrid_Shape(grids[static_cast<size_t>(a)], kZr4ParamRows);
         ParamZr4_FillCurrent(grids[static_cast<size_t>(a)], a, r.pub, decimal);
         ed.grids.push_back(&grids[static_cast<size_t>(a)]);
     }

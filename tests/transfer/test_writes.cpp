@@ -113,7 +113,7 @@ struct Rig {
     void paramEditor()
     {
         const ModelRow& m = Model_ForType(pub.ModuleType);
-        open(m.paramForm, m.axes, [&](MemGrid& g) { ParamGrid_Shape(g, m.axes == 4 ? kParamRowsZr4 : kParamRows); });
+        open(m.paramForm, m.axes, [&](MemGrid& g) { ParamGrid_Shape(g, m.axes == 4 ? kZr4ParamRows : kParamRows); });
     }
     // The positioning editor on steps first..last; narrowed: the table's first positioning
     // row is that of step `first`, as a read of the window leaves it.
@@ -348,7 +348,7 @@ TEST(Writes, BadWordRefusesTheWholeTransfer)
             // Four-axis parameters of axes read from the module: every row has a current value
             // but the bad one's.
             for (int a = 0; a < 4; ++a)
-                for (int row = 1; row <= kParamRowsZr4; ++row)
+                for (int row = 1; row <= kZr4ParamRows; ++row)
                     rig.set(a, row, 2, row <= 11 ? rig.pub.PrmDefaultZ4[row] : (row >= 20 ? "00000001" : "0001"));
         }
         if (c.type == 5 && c.positioning)
@@ -400,7 +400,7 @@ TEST(FourAxisParams, OptionWordsFromTheGrid)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.firstRow) + " " + c.word);
         MemGrid g;
-        ParamGrid_Shape(g, kParamRowsZr4);
+        ParamGrid_Shape(g, kZr4ParamRows);
         for (size_t k = 0; k < c.setting.size(); ++k) g.setTextMatrix(c.firstRow + int(k), 3, c.setting[k]);
         for (size_t k = 0; k < c.current.size(); ++k) g.setTextMatrix(c.firstRow + int(k), 2, c.current[k]);
         EXPECT_EQ(PrmZ4_GridCodesub(g, c.firstRow), c.word);
@@ -465,7 +465,7 @@ TEST(FourAxisParams, DefaultsOfAFileAndDecimalRowsGoOutAsWords)
     rig.pub.DataSourceCaption = "[Csv file]";
     rig.paramEditor();
     rig.table.decimal = true;
-    for (int row = 1; row <= kParamRowsZr4; ++row) rig.set(0, row, 3, rig.pub.PrmDefaultZ4[row]);
+    for (int row = 1; row <= kZr4ParamRows; ++row) rig.set(0, row, 3, rig.pub.PrmDefaultZ4[row]);
     rig.set(0, 5, 3, "X100"); // texts compare without case
     // Decimal display: the value rows as the decimal display shows them.
     const char* const dec[] = {"32768", "32768", "65535", "16", "1024", "80", "500", "0",
@@ -474,7 +474,7 @@ TEST(FourAxisParams, DefaultsOfAFileAndDecimalRowsGoOutAsWords)
     EXPECT_EQ(rig.transfer.SendMain(3), 1);
     EXPECT_EQ(rig.log, opened({"8 a0 0000 0200 0000 8000 8000 FFFF 0010 0400 0050 01F4 0000 FFFF 7FFF 0000 8000 "
                                "FFFF FFFF 0000 0001"}));
-    for (int row = 1; row <= kParamRowsZr4; ++row) EXPECT_EQ(rig.cell(0, row, 3), "");
+    for (int row = 1; row <= kZr4ParamRows; ++row) EXPECT_EQ(rig.cell(0, row, 3), "");
     EXPECT_EQ(rig.cell(0, 22, 2), "-1");
 }
 
@@ -486,7 +486,7 @@ TEST(FourAxisParams, AnAxisFromAFileMissingARowIsLeftOut)
         rig.pub.DataSourceCaption = "[Csv file]";
         rig.paramEditor();
         for (int a : {1, 3})
-            for (int row = 1; row <= kParamRowsZr4; ++row) rig.set(a, row, 3, rig.pub.PrmDefaultZ4[row]);
+            for (int row = 1; row <= kZr4ParamRows; ++row) rig.set(a, row, 3, rig.pub.PrmDefaultZ4[row]);
         rig.set(3, 17, 3, "");
         if (bothHoled) rig.set(1, 2, 3, "");
         const uint8_t r = rig.transfer.SendMain(3);
@@ -519,7 +519,7 @@ TEST(FourAxisParams, AWordWithoutValueOpensNothing)
         rig.paramEditor();
         // Axis A read; axis B flagged by one setting; the faulty row on axis B.
         for (int a = 0; a < 2; ++a)
-            for (int row = 1; row <= kParamRowsZr4; ++row) rig.set(a, row, 2, rig.pub.PrmDefaultZ4[row]);
+            for (int row = 1; row <= kZr4ParamRows; ++row) rig.set(a, row, 2, rig.pub.PrmDefaultZ4[row]);
         rig.set(0, 12, 3, "1");
         rig.set(1, 12, 3, "1");
         if (c.col == 0) {
@@ -685,7 +685,7 @@ const StopCase kStopCases[] = {
      [](Rig& r) {
          r.pub.DataSourceCaption = "[Csv file]";
          for (int a : {0, 2, 3})
-             for (int row = 1; row <= kParamRowsZr4; ++row) r.set(a, row, 3, r.pub.PrmDefaultZ4[row]);
+             for (int row = 1; row <= kZr4ParamRows; ++row) r.set(a, row, 3, r.pub.PrmDefaultZ4[row]);
      }},
     {"StepFourAxis", 5, true,
      [](Rig& r) {

@@ -38,7 +38,7 @@ struct Bench {
         grid = NewGrid(&form, "Grid");
         ApplyGridLayout(grid, ParamZr4_Layout());
         grid->setGridSize(11250, 3000);
-        ParamGrid_Shape(*grid, kParamRowsZr4);
+        ParamGrid_Shape(*grid, kZr4ParamRows);
         box = NewText(&form, "Box");
         list = NewCombo(&form, "List");
         button = NewButton(&form, "Button", "Button");

@@ -72,7 +72,7 @@ void frmParmZr4::setupGrids()
 {
     for (FlexGrid* g : PrmZ4FlexGrid) {
         ApplyGridLayout(g, ParamZr4_Layout());
-        ParamGrid_Shape(*g, kParamRowsZr4);
+        ParamGrid_Shape(*g, kZr4ParamRows);
     }
 }
 
@@ -95,7 +95,7 @@ void frmParmZr4::Form_Load()
     const std::string* names = Model_ParamNames(p, p.ModuleType, rows);
     for (int a = 0; a < 4; ++a) {
         FlexGrid* g = PrmZ4FlexGrid[static_cast<size_t>(a)];
-        for (int k = 1; k <= kParamRowsZr4; ++k) g->setTextMatrix(k, 1, names && k <= rows ? names[k] : "");
+        for (int k = 1; k <= kZr4ParamRows; ++k) g->setTextMatrix(k, 1, names && k <= rows ? names[k] : "");
         ParamZr4_FillCurrent(*g, a, p, false);
     }
     // The CSV frames are offered on module data too.
@@ -138,7 +138,7 @@ void frmParmZr4::CancelZ4_Command_Click()
 {
     if (!editor_->flush()) return;
     FlexGrid* g = shownGrid();
-    for (int k = 1; k <= kParamRowsZr4; ++k) g->setTextMatrix(k, kParamSettingCol, "");
+    for (int k = 1; k <= kZr4ParamRows; ++k) g->setTextMatrix(k, kParamSettingCol, "");
     SelHText->clear();
 }
 
@@ -147,7 +147,7 @@ void frmParmZr4::DefaultZ4_Command_Click()
     if (!editor_->flush()) return;
     HexZ4Option->setChecked(true);
     FlexGrid* g = shownGrid();
-    for (int k = 1; k <= kParamRowsZr4; ++k)
+    for (int k = 1; k <= kZr4ParamRows; ++k)
         g->setTextMatrix(k, kParamSettingCol, pub_.PrmDefaultZ4[static_cast<size_t>(k)]);
 }
 

@@ -67,7 +67,7 @@ void frmAxisName::OkCommand_Click()
     std::array<std::string, 4> texts;
     for (size_t i = 0; i < 4; ++i) texts[i] = AxisText[i]->text().toStdString();
     if (!AxisNames_Store(Model_Family(pub_.ModuleType), texts, pub_.set)) {
-        msg_.show(kAxisNameMissing, MsgIcon::Exclamation);
+        msg_.show(kNoDataMessage, MsgIcon::Exclamation);
         return;
     }
     accept();

@@ -1,6 +1,7 @@
 #pragma once
 // The numbers of the tasks Tasks::TaskSend runs, and the steps of the positioning table
-// whose numbers a task or a range may carry.
+// whose numbers a task or a range may carry (kLastStep, kStepCount).
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
@@ -15,9 +16,5 @@ inline constexpr int kTaskWriteAxisZ4 = 8;  // four-axis parameters of one axis 
 inline constexpr int kTaskWriteStepZ4 = 9;  // four-axis step written (Z4StepNo, Z4StepCmd, Z4StepData)
 inline constexpr int kTaskCommandZ4 = 10;   // four-axis control command sent
 inline constexpr int kTaskTeach = 11;       // four-axis teaching (Z4StepNo, Z4StepCmd)
-
-// The positioning table: steps 0..kLastStep.
-inline constexpr int kLastStep = 255;
-inline constexpr int kStepCount = kLastStep + 1;
 
 } // namespace posmod

@@ -10,13 +10,12 @@
 #include "shared/Grid.h"
 #include "shared/GridLayout.h"
 #include "shared/Public.h"
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
 inline constexpr int kParamCurrentCol = 2;
 inline constexpr int kParamSettingCol = 3;
-inline constexpr int kParamRows = 12;     // one-axis model; each axis of the two-axis models
-inline constexpr int kZr4ParamRows = 23;  // each axis of the four-axis model
 
 // Column layouts and grid sizes of frmParmJV, frmParm7W (each grid) and frmParmZr4 (each grid).
 const GridLayout& ParamJV_Layout();

@@ -4,12 +4,11 @@
 #include <utility>
 
 #include "shared/Conversions.h"
+#include "shared/MessageTexts.h"
 
 namespace posmod {
 
 namespace {
-
-constexpr const char* kNoData = "No data the requirements";
 
 using CodeText = std::pair<const char*, const char*>;
 
@@ -22,7 +21,8 @@ std::string bits(const std::string& bitText, std::size_t first, std::size_t coun
 }
 
 template <std::size_t N>
-std::string lookUp(const CodeText (&table)[N], const std::string& code, const char* otherwise = kNoData)
+std::string lookUp(const CodeText (&table)[N], const std::string& code,
+                   const char* otherwise = kNoRequiredDataMessage)
 {
     for (const auto& [c, text] : table)
         if (code == c) return text;

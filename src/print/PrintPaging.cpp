@@ -5,6 +5,7 @@
 #include "print/PrintNumbers.h"
 #include "print/PrintTables.h"
 #include "shared/Conversions.h"
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
@@ -65,7 +66,7 @@ PerPageError PerPage_Check(const std::string& text, bool axes, int& value)
     const auto v = NumericText_Value(text);
     if (!v) return PerPageError::Numeric;
     const double n = RoundHalfEven(*v);
-    if (!(n >= 1 && n <= (axes ? 4 : 256))) return PerPageError::Limit;
+    if (!(n >= 1 && n <= (axes ? 4 : kStepCount))) return PerPageError::Limit;
     value = static_cast<int>(n);
     return PerPageError::None;
 }

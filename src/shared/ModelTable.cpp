@@ -2,6 +2,7 @@
 
 #include "shared/Conversions.h"
 #include "shared/FormNumbers.h"
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
@@ -25,31 +26,31 @@ const std::array<ModelRow, 5> kModelTable = {{
      .initControlWord = "5100", .chosenAxisNames = {"", "", "", ""},
      .paramForm = kParmJV, .autoForm = kAutoJV, .controlForm = kSeigyoJV, .paramWriteMode = 2, .autoWriteMode = 6,
      .buildRegisters = CodeTable_SetJV, .rowsPerStep = kStepRowsOneAxis, .savedStatusRows = kStatusRowsJV,
-     .paramNames = ParamNameTable::JV, .paramRows = 12, .paramPrintKind = 0, .autoPrintKind = 5,
+     .paramNames = ParamNameTable::JV, .paramRows = kParamRows, .paramPrintKind = 0, .autoPrintKind = 5,
      .rangeAxisNo = 3, .storeAxisTexts = &kNoStoreAxes},
     {.text = "JV-ZR4", .moduleType = 5, .family = ModelFamily::FourAxis, .axes = 4, .namedAxes = 4,
      .initControlWord = "0000", .chosenAxisNames = {"A axis", "B axis", "C axis", "D axis"},
      .paramForm = kParmZr4, .autoForm = kAutoZr4, .controlForm = kSeigyoZ4, .paramWriteMode = 3, .autoWriteMode = 7,
      .buildRegisters = nullptr, .rowsPerStep = 0, .savedStatusRows = {},
-     .paramNames = ParamNameTable::Z4, .paramRows = 23, .paramPrintKind = 1, .autoPrintKind = 6,
+     .paramNames = ParamNameTable::Z4, .paramRows = kZr4ParamRows, .paramPrintKind = 1, .autoPrintKind = 6,
      .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxesZ4},
     {.text = "VELTA-7W", .moduleType = 2, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
      .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
      .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
      .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
-     .paramNames = ParamNameTable::W7, .paramRows = 12, .paramPrintKind = 2, .autoPrintKind = 7,
+     .paramNames = ParamNameTable::W7, .paramRows = kParamRows, .paramPrintKind = 2, .autoPrintKind = 7,
      .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
     {.text = "VELTAK7W", .moduleType = 3, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
      .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
      .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
      .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
-     .paramNames = ParamNameTable::W7K, .paramRows = 12, .paramPrintKind = 3, .autoPrintKind = 8,
+     .paramNames = ParamNameTable::W7K, .paramRows = kParamRows, .paramPrintKind = 3, .autoPrintKind = 8,
      .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
     {.text = "ZRH", .moduleType = 4, .family = ModelFamily::TwoAxis, .axes = 2, .namedAxes = 2,
      .initControlWord = "1100", .chosenAxisNames = {"X axis", "Y axis", "", ""},
      .paramForm = kParm7W, .autoForm = kAuto7W, .controlForm = kSeigyo7W, .paramWriteMode = 4, .autoWriteMode = 8,
      .buildRegisters = CodeTable_Set7W, .rowsPerStep = kStepRowsTwoAxis, .savedStatusRows = kStatusRows7W,
-     .paramNames = ParamNameTable::W7, .paramRows = 12, .paramPrintKind = 4, .autoPrintKind = 9,
+     .paramNames = ParamNameTable::W7, .paramRows = kParamRows, .paramPrintKind = 4, .autoPrintKind = 9,
      .rangeAxisNo = kAxisFromChoice, .storeAxisTexts = &kStoreAxes7W},
 }};
 

@@ -8,6 +8,7 @@
 
 #include "shared/RegisterTable.h"
 #include "shared/Settings.h"
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
@@ -28,14 +29,14 @@ struct Public {
     // Filled by ParmName_Set and DefaultData_Set (shared/NameTables.h). Entry k of a row table
     // belongs to grid row k, of a column table to grid column k; the entries below the first
     // row or column stay empty.
-    std::array<std::string, 13> PrmNameJV, PrmName7W, PrmName7WK;   // rows 1-12
-    std::array<std::string, 24> PrmNameZ4;                           // rows 1-23
-    std::array<std::string, 6> RunModeNameJV;                        // rows 1-5
-    std::array<std::string, 5> RunModeName7W;                        // rows 1-4
-    std::array<std::string, 13> PrmDefault;                          // rows 1-12
-    std::array<std::string, 24> PrmDefaultZ4;                        // rows 1-23
-    std::array<std::string, 7> AutoDefault;                          // columns 2-6
-    std::array<std::string, 9> AutoDefaultZ4;                        // columns 2-8
+    std::array<std::string, kParamRows + 1> PrmNameJV, PrmName7W, PrmName7WK; // rows 1-12
+    std::array<std::string, kZr4ParamRows + 1> PrmNameZ4;                     // rows 1-23
+    std::array<std::string, 6> RunModeNameJV;                                 // rows 1-5
+    std::array<std::string, 5> RunModeName7W;                                 // rows 1-4
+    std::array<std::string, kParamRows + 1> PrmDefault;                       // rows 1-12
+    std::array<std::string, kZr4ParamRows + 1> PrmDefaultZ4;                  // rows 1-23
+    std::array<std::string, 7> AutoDefault;                                   // columns 2-6
+    std::array<std::string, 9> AutoDefaultZ4;                                 // columns 2-8
     // Choices of the in-place option box: entries 0-9 texts, entry 10 the index of the last
     // valid entry as decimal text; entry 0 "NO_DATA" offers nothing.
     using OptionListArray = std::array<std::string, 11>;
@@ -62,7 +63,7 @@ struct Public {
     struct Z4PrmAxisRec { uint8_t Flag = 0; std::array<std::string, 19> Word; };
     using Z4StepRec = std::array<std::array<Z4WordRec, 9>, 4>;
     std::array<std::array<Z4WordRec, 19>, 4> Z4PrmData;
-    std::vector<Z4StepRec> Z4AutoData = std::vector<Z4StepRec>(256); // on the heap: ~600 kB
+    std::vector<Z4StepRec> Z4AutoData = std::vector<Z4StepRec>(kStepCount); // on the heap: ~600 kB
     std::array<Z4PrmAxisRec, 4> Z4PrmAxis;
     std::string Z4StepNo, Z4StepCmd, Z4StepData;
 

@@ -1,6 +1,7 @@
 #include "shared/RegisterTable.h"
 
 #include "shared/Conversions.h"
+#include "shared/TableSizes.h"
 
 namespace posmod {
 
@@ -41,7 +42,7 @@ void CodeTable_SetJV(RegisterTable& t) {
     }
     setRow(t, 15, "5000", "NOP", false);
     setRow(t, 16, "5100", "NOP", false);
-    for (int s = 0; s <= 255; ++s) {
+    for (int s = 0; s <= kLastStep; ++s) {
         const std::string ss = hexText(static_cast<uint64_t>(s), 2);
         const int row = 17 + 4 * s;
         setRow(t, row, "59" + ss, "49" + ss, false);
@@ -76,7 +77,7 @@ void CodeTable_Set7W(RegisterTable& t) {
         {"1B", "4B", "3B", "6B", false},
         {"1C", "4C", "3C", "6C", true},
     };
-    for (int s = 0; s <= 255; ++s) {
+    for (int s = 0; s <= kLastStep; ++s) {
         const std::string ss = hexText(static_cast<uint64_t>(s), 2);
         int row = 32 + 8 * s;
         for (const auto& it : kItems) {

@@ -205,7 +205,7 @@ void frmParm7W::RunModeHCommand_Click()
     pub_.RunModeCol = CpuRead7WOption->isChecked() ? kParamCurrentCol : kParamSettingCol;
     for (FlexGrid* g : PrmHFlexGrid)
         if (g->TextMatrix(1, pub_.RunModeCol).empty()) {
-            messages_.show("No data the requirements", MsgIcon::Exclamation);
+            messages_.show(kNoRequiredDataMessage, MsgIcon::Exclamation);
             return;
         }
     shell_.openDialog(dialog::frmRunMode, *this);

@@ -170,7 +170,7 @@ void frmParmJV::RunModeCommand_Click()
     pub_.RunModeDecimal = editor_->decimal() ? 1 : 0;
     pub_.RunModeCol = CpuReadOption->isChecked() ? kParamCurrentCol : kParamSettingCol;
     if (PrmFlexGrid->TextMatrix(1, pub_.RunModeCol).empty()) {
-        messages_.show("No data the requirements", MsgIcon::Exclamation);
+        messages_.show(kNoRequiredDataMessage, MsgIcon::Exclamation);
         return;
     }
     shell_.openDialog(dialog::frmRunMode, *this);

@@ -103,7 +103,7 @@ bool mergeRow(GridCells& g, int row, int regRow, const RegisterTable& t, CellOf 
 int registerFileMerge(std::span<GridCells* const> grids, ModelFamily family, const Public& p)
 {
     const RegisterTable& t = p.reg;
-    const int perStep = StepRows_PerStep(family);
+    const int perStep = Model_OfFamily(family).rowsPerStep;
     const int axes = perStep / kStepItems;
     const int first = t.AutoRange[0];
     const int count = std::clamp<int>(p.CsvReadCount, 0, RegisterTable::kRows);

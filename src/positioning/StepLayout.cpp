@@ -56,10 +56,12 @@ int stepCount(const GridCells& g) { return g.Rows() > 1 ? (g.Rows() - 1) / 2 : 0
 void registerFillCurrent(GridCells& g, ModelFamily family, int axis, const Public& p, bool decimal)
 {
     if (!p.DataSourceCaption.empty()) return;
-    const int perStep = StepRows_PerStep(family);
+    const int perStep = Model_OfFamily(family).rowsPerStep;
     for (int j = 0; j < stepCount(g); ++j)
-        for (int c = kStepFirstValueCol; c <= kStepLastValueColJV; ++c)
-            g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, StepRegister_Cell(p.reg, perStep, axis, j, c), decimal));
+        for (int c = kStepFirstValueCol; c <= kStepLastValueColJV; ++c) {
+            const StepRegisterCell cell = StepRegister_Cell(p.reg, perStep, axis, j, c);
+            g.setTextMatrix(StepRow_Current(j), c, cellText(p.reg, cell, decimal));
+        }
 }
 
 } // namespace
@@ -111,13 +113,6 @@ const GridLayout& StepZr4_Layout()
     return l;
 }
 
-int StepRows_PerStep(ModelFamily family)
-{
-    for (const ModelRow& m : kModelTable)
-        if (m.family == family) return m.rowsPerStep;
-    return 0;
-}
-
 StepRegisterCell StepRegister_Cell(const RegisterTable& t, int rowsPerStep, int axis, int stepIndex, int col)
 {
     const int axes = rowsPerStep / kStepItems;
@@ -130,12 +125,12 @@ StepRegisterCell StepRegister_Cell(const RegisterTable& t, int rowsPerStep, int 
 
 StepRegisterCell StepJV_Cell(const RegisterTable& t, int stepIndex, int col)
 {
-    return StepRegister_Cell(t, StepRows_PerStep(ModelFamily::OneAxis), 0, stepIndex, col);
+    return StepRegister_Cell(t, Model_OfFamily(ModelFamily::OneAxis).rowsPerStep, 0, stepIndex, col);
 }
 
 StepRegisterCell Step7W_Cell(const RegisterTable& t, int axis, int stepIndex, int col)
 {
-    return StepRegister_Cell(t, StepRows_PerStep(ModelFamily::TwoAxis), axis, stepIndex, col);
+    return StepRegister_Cell(t, Model_OfFamily(ModelFamily::TwoAxis).rowsPerStep, axis, stepIndex, col);
 }
 
 Zr4StepCell StepZr4_Cell(int col)

@@ -33,8 +33,6 @@ struct StepRegisterCell {
 // A step of a register table is four items (mode/dwell, acceleration/deceleration, velocity,
 // target position), each one row per axis, the axes' rows of an item in turn.
 inline constexpr int kStepItems = 4;
-// The register rows per step of a family (the model table's rowsPerStep; 0 for none).
-int StepRows_PerStep(ModelFamily family);
 // The cell of step j of an axis, the step's rows from AutoRange(0) + rowsPerStep * j:
 // column 2 the mode/dwell row, 3 and 4 the low and high word of the
 // acceleration/deceleration row, 5 velocity, 6 the two-word target position.

@@ -181,7 +181,7 @@ int lastWalkRow(const EditorTable& e, int rowCount)
 CsvSave registerAutoText(const EditorTable& e, ModelFamily family, bool currentData, int rowCount, RegisterTable& t,
                          const std::array<std::string, 4>& axisName, std::string& text)
 {
-    const int perStep = StepRows_PerStep(family);
+    const int perStep = Model_OfFamily(family).rowsPerStep;
     const int axes = perStep / kStepItems;
     const auto rowOf = [&](int axis, int j, int col) { return StepRegister_Cell(t, perStep, axis, j, col).row; };
     RowWriter w(t, e.decimal);
